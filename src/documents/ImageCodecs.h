@@ -32,3 +32,22 @@ void LoadPhotoFile(const QString &path, TBitmap32 &target);
 // chroma subsampling, ".PNG" as PNG. The data goes to a temporary file in
 // the target folder, renamed over path only when complete. Throws EImageWrite.
 void SavePhotoFile(const QString &path, const TBitmap32 &source);
+
+// The decoder of ".JPG" files: libjpeg-turbo straight into the raster's rows.
+// A file whose content is not JPEG goes to LoadPictureFile instead.
+void JpegDecBmp(TBitmap32 &ABmp, const QString &APath);
+
+// The raster's own loader: JPEG, PNG (with its alpha), BMP and GIF (first
+// frame on its logical screen), told apart by their first bytes. Pixels keep
+// the file's alpha; draw mode and master alpha of target stay as they were.
+void LoadPictureFile(TBitmap32 &target, const QString &path);
+
+// The name SavePhotoFile should be given for a name the user asked for:
+// names ending in ".bmp", ".jpg", ".jpeg", ".jpe" or ".png" (any letter case)
+// stay as they are; any other extension is replaced by ".png", and a name
+// without one gets ".png" appended.
+QString PhotoWritePath(const QString &requested);
+
+// Largest picture a decoder accepts, in pixels (16384 x 16384). Declared
+// sizes beyond it are rejected before anything is allocated.
+constexpr long long MaxDecodePixels = 16384LL * 16384LL;
