@@ -1,0 +1,222 @@
+#include "app/MainForm.h"
+
+#include "app/AboutForm.h"
+#include "app/DataModule.h"
+#include "app/HintForm.h"
+#include "app/OpeningForm.h"
+#include "platform/RegistryStore.h"
+#include "platform/ShellFolders.h"
+#include "platform/Slider.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTabWidget>
+
+TVL_Main_Form::TVL_Main_Form(TVL_DM *dataModule, QWidget *parent) : QMainWindow(parent), FDataModule(dataModule)
+{
+    setObjectName(QStringLiteral("VL_Main_Form"));
+    FormCreate();
+}
+
+TVL_Main_Form::~TVL_Main_Form() = default;
+
+void TVL_Main_Form::FormCreate()
+{
+    setFont(QApplication::font("QMessageBox"));
+    defaultPathFlag = false;
+    defaultPath = DesktopFolder();
+
+    BuildMenus();
+    BuildToolBar();
+    BuildCentre();
+    BuildStatusBar();
+    setMinimumSize(MinTrackWidth, MinTrackHeight);
+
+    RestorePlacement();
+    FCursors.Load();
+
+    FHint_Form = new THint_Form(this);
+    FOpening_Form = new TVL_Opening_Form(this);
+}
+
+void TVL_Main_Form::RestorePlacement()
+{
+    bool maximized = false;
+    TSetFormInfo stored;
+    ReadStoredPlacement(maximized, stored);
+    FFormMaxImiz = maximized;
+    FMainFormInfo = stored;
+    const QScreen *origin = QGuiApplication::screenAt(QPoint(0, 0));
+    if (!origin)
+        origin = QGuiApplication::primaryScreen();
+    const QRect monitor = origin ? origin->geometry() : QRect(0, 0, 1024, 768);
+    const TStartPlacement placement = StartPlacement(maximized, stored, monitor);
+    resize(placement.geometry.size());
+    move(placement.geometry.topLeft());
+    if (placement.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TVL_Main_Form::SetFormMaxImize(bool value)
+{
+    FFormMaxImiz = value;
+    TVL_DM::Reg_B_Write(HKEY_CURRENT_USER, VellumiKey, QStringLiteral("formmaximize"), value);
+}
+
+void TVL_Main_Form::SetMainFormInfo(const TSetFormInfo &value)
+{
+    FMainFormInfo = value;
+    TVL_DM::Reg_I_Write(HKEY_CURRENT_USER, VellumiKey, QStringLiteral("Left"), value.Left);
+    TVL_DM::Reg_I_Write(HKEY_CURRENT_USER, VellumiKey, QStringLiteral("Top"), value.top);
+    TVL_DM::Reg_I_Write(HKEY_CURRENT_USER, VellumiKey, QStringLiteral("Width"), value.width);
+    TVL_DM::Reg_I_Write(HKEY_CURRENT_USER, VellumiKey, QStringLiteral("Height"), value.Height);
+}
+
+void TVL_Main_Form::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!FShownOnce) {
+        FShownOnce = true;
+        FormShow();
+    }
+}
+
+void TVL_Main_Form::FormShow()
+{
+    FLastBtn_Bool = false;
+    SetEditMode(iectResolution);
+    FMouseMenuSel = QStringLiteral("Size_");
+    FPageControl1->setCurrentIndex(0);
+    SetMainMenu(mmtNoImg);
+}
+
+bool TVL_Main_Form::FormCloseQuery() { return true; }
+
+void TVL_Main_Form::closeEvent(QCloseEvent *event)
+{
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+void TVL_Main_Form::FormClose()
+{
+    DeleteTempImageFolder();
+    // A maximized window stores the bounds it has while maximized; the flag
+    // wins at the next start.
+    const QRect bounds(pos(), size());
+    try {
+        SetMainFormInfo({bounds.left(), bounds.top(), bounds.width(), bounds.height()});
+        SetFormMaxImize(isMaximized());
+    } catch (const ERegistryError &error) {
+        qWarning("Window placement not stored: %s", error.what());
+    }
+}
+
+void TVL_Main_Form::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TVL_Main_Form::FormResize()
+{
+    if (FOri_Panel && FPanel7 && FPageControl1)
+        FOri_Panel->setFixedWidth(qMax(0, FPageControl1->width() / 2 - FPanel7->width() / 2));
+    if (FPanel25 && FCenter_B_Panel && FZoom_Panel) {
+        // Centred and 80 pixels to the right, but never over the zoom controls
+        // when the window is narrow.
+        const int centred = (FCenter_B_Panel->width() - FPanel25->width()) / 2 + 80;
+        FPanel25->move(qMax(centred, FZoom_Panel->geometry().right() + 8), FPanel25->y());
+    }
+    if (FLabel37 && FPageControl1)
+        FLabel37->move(FPageControl1->width() - FLabel37->width(), FLabel37->y());
+}
+
+void TVL_Main_Form::ExitApplication()
+{
+    // Leaves the event loop without closing the window, so neither the
+    // close question nor the placement store runs.
+    QCoreApplication::exit(0);
+}
+
+void TVL_Main_Form::ShowAbout()
+{
+    TVL_About_Form about(this);
+    about.exec();
+}
+
+void TVL_Main_Form::RaiseFromAnotherStart()
+{
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
+void TVL_Main_Form::ModeCommand(TIMGEDITCONTROLTYPE mode)
+{
+    SetEditMode(mode);
+    if (!FBlockApply)
+        FMouseMenuSel = EditModeInfo(mode).mouseMenuSel;
+}
+
+void TVL_Main_Form::SetEditMode(TIMGEDITCONTROLTYPE mode)
+{
+    if (FBlockApply)
+        return;
+    FNowWorkType = mode;
+    const TEditModeInfo &info = EditModeInfo(mode);
+    if (!info.pageName.isEmpty()) {
+        for (auto it = FEditPages.cbegin(); it != FEditPages.cend(); ++it) {
+            if (it.key().compare(info.pageName, Qt::CaseInsensitive) == 0) {
+                FEdit_Notebook->setCurrentWidget(it.value());
+                FEdit_Notebook->setFixedHeight(info.pageHeight);
+            }
+        }
+    }
+    const bool gif = mode == iectGif;
+    FCenter_Notebook->setCurrentIndex(gif ? 1 : (mode == iectImgPaste ? 2 : 0));
+    FPreView_Notebook->setCurrentIndex(gif ? 1 : 0);
+    setCursor(Qt::ArrowCursor);
+}
+
+void TVL_Main_Form::SetMainMenu(TMainManuType AState_Menu)
+{
+    static const QStringList fileItems = {"N29", "N30", "N31", "N37", "N39", "N40", "N42"};
+    static const QStringList turnItems = {"N901", "N902", "N9", "N59"};
+    static const QStringList gifItems = {"N30", "N37", "N39", "N40", "N42", "N901", "N902",
+                                         "N9",  "N59", "N48", "N49", "N51", "N52"};
+    auto set = [this](const QStringList &names, bool enabled) {
+        for (const QString &name : names)
+            if (QAction *action = FActions.value(name))
+                action->setEnabled(enabled);
+    };
+    switch (AState_Menu) {
+    case mmtNoImg:
+        set(fileItems, false);
+        set(turnItems, false);
+        break;
+    case mmtchangeImg:
+        set(fileItems, true);
+        break;
+    case mmtImg:
+        set({"N29", "N31", "N39", "N40", "N42"}, true);
+        set(turnItems, true);
+        break;
+    case mmtGif:
+        set(gifItems, false);
+        break;
+    case mmtNotGif:
+        set(gifItems, true);
+        break;
+    }
+}

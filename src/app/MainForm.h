@@ -1,0 +1,124 @@
+#pragma once
+// The editor's one window: menus, tool bar, the edit-page notebook on the
+// left, the canvas notebook in the middle, the photo strip below and the
+// status bar.
+
+#include "app/Cursors.h"
+#include "app/VL_Types.h"
+#include "app/WindowPlacement.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QStackedWidget;
+class QTabWidget;
+class QToolButton;
+class QFrame;
+class TSlider;
+class TVL_DM;
+class TVL_Opening_Form;
+class THint_Form;
+
+class TVL_Main_Form : public QMainWindow {
+    Q_OBJECT
+public:
+    TVL_Main_Form(TVL_DM *dataModule, QWidget *parent = nullptr);
+    ~TVL_Main_Form() override;
+
+    // The placement at start and the close-time store, through the settings.
+    bool FormMaxImize() const { return FFormMaxImiz; }
+    void SetFormMaxImize(bool value);
+    const TSetFormInfo &MainFormInfo() const { return FMainFormInfo; }
+    void SetMainFormInfo(const TSetFormInfo &value);
+
+    void SetEditMode(TIMGEDITCONTROLTYPE mode);
+    void SetMainMenu(TMainManuType AState_Menu);
+    TIMGEDITCONTROLTYPE NowWorkType() const { return FNowWorkType; }
+    const QString &MouseMenuSel() const { return FMouseMenuSel; }
+    bool BlockApply() const { return FBlockApply; }
+    void SetBlockApply(bool value) { FBlockApply = value; }
+
+    // Ends the application at once: no save question, no placement stored.
+    void ExitApplication();
+    void ShowAbout();
+    void RaiseFromAnotherStart();
+
+    QAction *MenuAction(const QString &name) const { return FActions.value(name); }
+    QMenu *Menu(const QString &name) const { return FMenus.value(name); }
+    QStackedWidget *EditNotebook() const { return FEdit_Notebook; }
+    QStackedWidget *CenterNotebook() const { return FCenter_Notebook; }
+    QStackedWidget *PreViewNotebook() const { return FPreView_Notebook; }
+    TSlider *ResolutionSlider() const { return FResolution_Slider; }
+    const TCursorTable &Cursors() const { return FCursors; }
+    TVL_Opening_Form *OpeningForm() const { return FOpening_Form; }
+    THint_Form *HintForm() const { return FHint_Form; }
+    QString defaultPath;
+    bool defaultPathFlag = false;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    // Building the window, in MainFormLayout.cpp.
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildCentre();
+    QWidget *BuildEditPanel();
+    QWidget *BuildCanvasArea();
+    QWidget *BuildZoomBar();
+    QWidget *BuildStrip();
+    void BuildStatusBar();
+    QAction *AddAction(QMenu *menu, const QString &name, const QString &caption, bool available);
+    QToolButton *AddModeButton(const QString &name, TIMGEDITCONTROLTYPE mode, bool actOnRelease);
+
+    void FormCreate();
+    void FormShow();
+    bool FormCloseQuery();
+    void FormClose();
+    void FormResize();
+    void RestorePlacement();
+    void ModeCommand(TIMGEDITCONTROLTYPE mode);
+
+    TVL_DM *FDataModule;
+    TVL_Opening_Form *FOpening_Form = nullptr;
+    THint_Form *FHint_Form = nullptr;
+    TCursorTable FCursors;
+    bool FFormMaxImiz = false;
+    TSetFormInfo FMainFormInfo;
+    bool FShownOnce = false;
+
+    TIMGEDITCONTROLTYPE FNowWorkType = iectResolution;
+    QString FMouseMenuSel;
+    bool FBlockApply = false;
+    bool FLastBtn_Bool = false;
+    bool FLastBtn_Down_Bool = false;
+    TSetImgType FLastSetImg = sitOri;
+
+    QHash<QString, QAction *> FActions;
+    QHash<QString, QMenu *> FMenus;
+    QHash<QString, QWidget *> FEditPages;
+    QStackedWidget *FEdit_Notebook = nullptr;
+    QWidget *FEdit_Panel = nullptr;
+    QStackedWidget *FCenter_Notebook = nullptr;
+    QStackedWidget *FPreView_Notebook = nullptr;
+    QTabWidget *FPageControl1 = nullptr;
+    QWidget *FOri_Panel = nullptr;
+    QWidget *FPanel7 = nullptr;
+    QWidget *FCenter_B_Panel = nullptr;
+    QWidget *FPanel25 = nullptr;
+    QWidget *FZoom_Panel = nullptr;
+    QLabel *FLabel37 = nullptr;
+    TSlider *FResolution_Slider = nullptr;
+    QLabel *FSliderValue_Panel = nullptr;
+    QList<QLabel *> FStatusPanels;
+    QFrame *FRgbColor_Panel = nullptr;
+    QListWidget *FImgOpen_ListView = nullptr;
+    QListWidget *FGifOpen_ListView = nullptr;
+};
