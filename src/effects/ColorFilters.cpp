@@ -1,0 +1,140 @@
+#include "effects/ColorFilters.h"
+
+#include "effects/HslModel.h"
+#include "effects/ParallelRows.h"
+#include "effects/PixelMath.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// Runs op on every pixel; the filters here read nothing but the pixel
+// itself, so row order does not change their result and bands of rows run
+// on all cores.
+template <typename Op>
+void ForEachPixel(TBitmap32 &bitmap, const Op &op)
+{
+    ForEachRowBand(bitmap.Height(), bitmap.Width(), [&](int y0, int y1) {
+        TColor32 *p = bitmap.ScanLine(y0);
+        TColor32 *const end = bitmap.ScanLine(y1);
+        for (; p != end; ++p)
+            *p = op(*p);
+    });
+}
+
+// (R + G + B) div 3 for every sum 0..765.
+struct GreyOfSum {
+    std::array<std::uint8_t, 766> grey;
+    GreyOfSum()
+    {
+        for (int s = 0; s < 766; ++s)
+            grey[s] = std::uint8_t(s / 3);
+    }
+};
+const GreyOfSum greyOfSum;
+
+inline int Sum3(TColor32 p) { return RedComponent(p) + GreenComponent(p) + BlueComponent(p); }
+
+constexpr long double RedWeight = 0.5133333L;
+constexpr long double RedWeightInverse = 0.51333333L; // one digit more than RedWeight
+constexpr long double BlueWeight = 0.1933333L;
+
+} // namespace
+
+int TNoiseRandom::Random(int n)
+{
+    // splitmix64
+    std::uint64_t z = (FState += 0x9E3779B97F4A7C15ULL);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    z ^= z >> 31;
+    if (n <= 0)
+        return 0;
+    return int(((z >> 32) * std::uint64_t(n)) >> 32);
+}
+
+void FilterNoise(TBitmap32 &bitmap, int amount, std::uint64_t seed)
+{
+    TNoiseRandom random(seed);
+    const int half = amount / 2;
+    TColor32 *p = bitmap.Bits();
+    TColor32 *const end = p + bitmap.PixelCount();
+    for (; p != end; ++p) {
+        const int n = ClampByte((long long)random.Random(amount) - half);
+        const TColor32 v = *p;
+        *p = OpaqueRgb(std::min(RedComponent(v) + n, 255), std::min(GreenComponent(v) + n, 255),
+                       std::min(BlueComponent(v) + n, 255));
+    }
+    bitmap.Changed();
+}
+
+void FilterChroma(TBitmap32 &bitmap, int amount)
+{
+    // a * (c - e) div 255 for every difference; beyond +-512 every e clamps alike.
+    std::array<int, 511> scaled;
+    for (int d = -255; d <= 255; ++d)
+        scaled[d + 255] = int(std::clamp<long long>((long long)amount * d / 255, -512, 512));
+    ForEachPixel(bitmap, [&](TColor32 p) {
+        const int e = greyOfSum.grey[Sum3(p)];
+        return OpaqueRgb(ClampByte(e + scaled[RedComponent(p) - e + 255]),
+                         ClampByte(e + scaled[GreenComponent(p) - e + 255]),
+                         ClampByte(e + scaled[BlueComponent(p) - e + 255]));
+    });
+    bitmap.Changed();
+}
+
+void FilterHueShift(TBitmap32 &bitmap, int hueShift, int saturationShift, int lightnessShift)
+{
+    ForEachPixel(bitmap, [&](TColor32 p) {
+        const THsl hsl = RgbToHsl(p);
+        const int s = ClampByte((long long)hsl.S + saturationShift);
+        const int l = ClampByte((long long)hsl.L + lightnessShift);
+        long long h = (long long)hsl.H + hueShift;
+        if (h > 255)
+            h -= 255;
+        if (h < 0)
+            h += 255;
+        return HslToRgb(h, s, l);
+    });
+    bitmap.Changed();
+}
+
+void FilterRedEye(TBitmap32 &bitmap, int tolerance)
+{
+    // The rule's extended-precision comparisons depend on (R, G) and (R, B)
+    // only, its new red on (G, B): three 64 K tables per call.
+    static const std::vector<std::uint8_t> newRed = [] {
+        std::vector<std::uint8_t> t(256 * 256);
+        for (int g = 0; g < 256; ++g)
+            for (int b = 0; b < 256; ++b)
+                t[g * 256 + b] = std::uint8_t((long long)std::nearbyintl(((g + BlueWeight * b) / 2) / RedWeightInverse) & 0xFF);
+        return t;
+    }();
+    std::vector<std::uint8_t> greenTest(256 * 256), blueTest(256 * 256);
+    for (int r = 0; r < 256; ++r) {
+        const long double wr = RedWeight * r;
+        for (int v = 0; v < 256; ++v) {
+            greenTest[r * 256 + v] = wr >= (long double)v - tolerance;
+            blueTest[r * 256 + v] = wr >= BlueWeight * v - tolerance;
+        }
+    }
+    ForEachPixel(bitmap, [&](TColor32 p) {
+        const int r = RedComponent(p), g = GreenComponent(p), b = BlueComponent(p);
+        if (greenTest[r * 256 + g] && blueTest[r * 256 + b])
+            return OpaqueRgb(newRed[g * 256 + b], g, b);
+        return p;
+    });
+}
+
+void FilterSepia(TBitmap32 &bitmap, int tint)
+{
+    std::array<TColor32, 766> sepia; // the whole result pixel per channel sum
+    for (int s = 0; s < 766; ++s) {
+        const int g = s / 3;
+        sepia[s] = OpaqueRgb(ClampByte(g + 2LL * tint), ClampByte(g + (long long)tint), g);
+    }
+    ForEachPixel(bitmap, [&](TColor32 p) { return sepia[Sum3(p)]; });
+}

@@ -1,0 +1,214 @@
+#include "effects/ColorFilters.h"
+#include "effects/HslModel.h"
+
+#include "EffectsTestSupport.h"
+
+#include <cmath>
+
+namespace {
+
+int Clamp(long long v) { return v < 0 ? 0 : v > 255 ? 255 : int(v); }
+
+// The forward model as written, with real divisions.
+THsl PlainRgbToHsl(TColor32 p)
+{
+    const int r = RedComponent(p), g = GreenComponent(p), b = BlueComponent(p);
+    const int cmax = std::max({r, g, b}), cmin = std::min({r, g, b});
+    const int l = (cmax + cmin) / 2;
+    if (cmax == cmin)
+        return {0, 0, l};
+    const int d = (cmax - cmin) * 255;
+    const int s = l <= 127 ? d / (cmax + cmin) : d / (510 - cmax - cmin);
+    const int d6 = 6 * d;
+    int h = r == cmax ? (g - b) * 65025 / d6 : g == cmax ? 85 + (b - r) * 65025 / d6 : 170 + (r - g) * 65025 / d6;
+    if (h < 0)
+        h += 510;
+    return {h % 256, s, l};
+}
+
+} // namespace
+
+TEST(HslModel, ForwardMatchesTheWrittenDivisions)
+{
+    std::mt19937 gen(21);
+    for (int i = 0; i < 1 << 20; ++i) {
+        // Small spreads and the extremes are where the divisions are tight.
+        const int base = int(gen() % 256), spread = int(gen() % (i % 3 ? 4 : 256));
+        auto pick = [&] { return std::clamp(base + int(gen() % (2 * spread + 1)) - spread, 0, 255); };
+        const TColor32 p = Color32(pick(), pick(), pick());
+        const THsl fast = RgbToHsl(p), plain = PlainRgbToHsl(p);
+        ASSERT_TRUE(fast.H == plain.H && fast.S == plain.S && fast.L == plain.L) << std::hex << p;
+    }
+}
+
+TEST(HslModel, BackwardSectorsAndLimits)
+{
+    // L 100, S 200: v = 178, m = 22; hue 0 is pure red-ish, alpha 0.
+    EXPECT_EQ(HslToRgb(0, 200, 100), Color32(178, 22, 22, 0));
+    // Hue 85: h6 = 510, sector 1, f = 156 * 254 >> 8 = 154.
+    EXPECT_EQ(HslToRgb(85, 200, 100), Color32(24, 178, 22, 0));
+    // L above 127: v = 200 + 100 - 20000 div 255 = 222, m = 178; hue 170 is sector 3.
+    // f = 44 * 252 >> 8 = 43.
+    EXPECT_EQ(HslToRgb(170, 100, 200), Color32(178, 179, 222, 0));
+    EXPECT_EQ(HslToRgb(0, 0, 0), 0u);
+    EXPECT_EQ(HslToRgb(-1, 200, 100), 0u);  // negative sector
+    EXPECT_EQ(HslToRgb(256, 200, 100), 0u); // sector 6
+    const TColor32 top = HslToRgb(255, 255, 200);
+    EXPECT_EQ(AlphaComponent(top), 0);
+}
+
+TEST(ColorFilters, HueShiftZeroKeepsColoursCloseAndClearsAlpha)
+{
+    const TBitmap32 in = RandomBitmap(37, 29, 22);
+    TBitmap32 b = Copy(in);
+    int notified = 0;
+    b.AddChangeListener([&] { ++notified; });
+    FilterHueShift(b, 0, 0, 0);
+    EXPECT_EQ(notified, 1);
+    for (std::size_t i = 0; i < b.PixelCount(); ++i) {
+        const TColor32 p = b.Bits()[i], q = in.Bits()[i];
+        ASSERT_EQ(AlphaComponent(p), 0);
+        EXPECT_NEAR(RedComponent(p), RedComponent(q), 16);
+        EXPECT_NEAR(GreenComponent(p), GreenComponent(q), 16);
+        EXPECT_NEAR(BlueComponent(p), BlueComponent(q), 16);
+    }
+}
+
+TEST(ColorFilters, HueShiftWrapsBy255)
+{
+    // Find colours of hue 100, shift by -150: hue 205; by +200: 45.
+    std::mt19937 gen(23);
+    int found = 0;
+    while (found < 50) {
+        const TColor32 p = Color32(int(gen() % 256), int(gen() % 256), int(gen() % 256));
+        const THsl hsl = RgbToHsl(p);
+        if (hsl.H != 100)
+            continue;
+        ++found;
+        for (auto [shift, hue] : {std::pair{-150, 205}, {200, 45}, {0, 100}}) {
+            TBitmap32 b = Uniform(1, 1, p);
+            FilterHueShift(b, shift, 0, 0);
+            EXPECT_EQ(b.Pixel(0, 0), HslToRgb(hue, hsl.S, hsl.L));
+        }
+        TBitmap32 b = Uniform(1, 1, p);
+        FilterHueShift(b, 0, -300, 40);
+        EXPECT_EQ(b.Pixel(0, 0), HslToRgb(100, 0, std::min(hsl.L + 40, 255)));
+    }
+}
+
+TEST(ColorFilters, ChromaKeepsAtFullAmountAndGreysAtZero)
+{
+    const TBitmap32 in = RandomBitmap(13, 5, 24);
+    TBitmap32 keep = Copy(in), grey = Copy(in);
+    FilterChroma(keep, 255);
+    FilterChroma(grey, 0);
+    for (std::size_t i = 0; i < in.PixelCount(); ++i) {
+        const TColor32 p = in.Bits()[i];
+        const int e = (RedComponent(p) + GreenComponent(p) + BlueComponent(p)) / 3;
+        EXPECT_EQ(keep.Bits()[i], p | 0xFF000000u);
+        EXPECT_EQ(grey.Bits()[i], Color32(e, e, e, 255));
+    }
+}
+
+TEST(ColorFilters, ChromaMatchesTheWrittenRule)
+{
+    for (int a : {245, 549, -300, 1, 100000000, -2147483647}) {
+        const TBitmap32 in = RandomBitmap(101, 3, unsigned(a));
+        TBitmap32 b = Copy(in);
+        FilterChroma(b, a);
+        for (std::size_t i = 0; i < in.PixelCount(); ++i) {
+            const TColor32 p = in.Bits()[i];
+            const int e = (RedComponent(p) + GreenComponent(p) + BlueComponent(p)) / 3;
+            auto ch = [&](int c) { return Clamp(e + (long long)a * (c - e) / 255); };
+            ASSERT_EQ(b.Bits()[i], Color32(ch(RedComponent(p)), ch(GreenComponent(p)), ch(BlueComponent(p)), 255)) << a;
+        }
+    }
+}
+
+TEST(ColorFilters, SepiaTints)
+{
+    const struct {
+        TColor32 in;
+        int tint;
+        TColor32 out;
+    } cases[] = {{Color32(250, 250, 250, 0), 35, Color32(255, 255, 250, 255)},
+                 {Color32(10, 20, 33, 9), 35, Color32(91, 56, 21, 255)},
+                 {Color32(100, 100, 100), 0, Color32(100, 100, 100)},
+                 // Negative tints stop at 0 rather than wrapping around.
+                 {Color32(30, 30, 30), -20, Color32(0, 10, 30)}};
+    for (auto c : cases) {
+        TBitmap32 b = Uniform(1, 1, c.in);
+        FilterSepia(b, c.tint);
+        EXPECT_EQ(b.Pixel(0, 0), c.out) << std::hex << c.in;
+    }
+}
+
+TEST(ColorFilters, RedEyeMatchesTheWrittenRule)
+{
+    // Every (R, G, B) of a coarse grid plus random pixels, against the rule
+    // in extended precision.
+    TBitmap32 in(32 * 32, 32 + 64);
+    std::mt19937 gen(25);
+    for (int y = 0; y < in.Height(); ++y)
+        for (int x = 0; x < in.Width(); ++x)
+            *in.PixelPtr(x, y) = y < 32 ? Color32(x / 32 * 8 + 1, x % 32 * 8, y * 8 + 3, 7) : TColor32(gen());
+    for (int t : {0, 80, 100, -8, 255}) {
+        TBitmap32 b = Copy(in);
+        FilterRedEye(b, t);
+        for (std::size_t i = 0; i < in.PixelCount(); ++i) {
+            const TColor32 p = in.Bits()[i];
+            const long double r = 0.5133333L * RedComponent(p), g = GreenComponent(p), bl = 0.1933333L * BlueComponent(p);
+            TColor32 expected = p;
+            if (r >= g - t && r >= bl - t)
+                expected = Color32(int((long long)std::nearbyintl(((g + bl) / 2) / 0.51333333L) & 0xFF), GreenComponent(p),
+                                   BlueComponent(p), 255);
+            ASSERT_EQ(b.Bits()[i], expected) << "t " << t << ' ' << std::hex << p;
+        }
+    }
+}
+
+TEST(ColorFilters, RedEyeAtZeroToleranceNeedsRedToLead)
+{
+    TBitmap32 b(2, 1);
+    *b.PixelPtr(0, 0) = Color32(200, 100, 50, 9); // 102.7 >= 100 and >= 9.7
+    *b.PixelPtr(1, 0) = Color32(190, 100, 50, 9); // 97.5 < 100
+    FilterRedEye(b, 0);
+    // Round((100 + 9.666665) / 2 / 0.51333333) = Round(106.8182) = 107.
+    EXPECT_EQ(b.Pixel(0, 0), Color32(107, 100, 50, 255));
+    EXPECT_EQ(b.Pixel(1, 0), Color32(190, 100, 50, 9));
+}
+
+TEST(ColorFilters, NoiseIsSeededAndOnlyBrightens)
+{
+    const TBitmap32 in = RandomBitmap(37, 29, 26);
+    TBitmap32 a = Copy(in), b = Copy(in), c = Copy(in), one = Copy(in);
+    FilterNoise(a, 300, 42);
+    FilterNoise(b, 300, 42);
+    FilterNoise(c, 300, 43);
+    FilterNoise(one, 1, 42);
+    EXPECT_TRUE(SamePixels(a, b));
+    EXPECT_FALSE(SamePixels(a, c));
+    TNoiseRandom random(42);
+    for (std::size_t i = 0; i < in.PixelCount(); ++i) {
+        const TColor32 p = in.Bits()[i];
+        const int n = Clamp(random.Random(300) - 150);
+        EXPECT_EQ(a.Bits()[i], Color32(std::min(RedComponent(p) + n, 255), std::min(GreenComponent(p) + n, 255),
+                                       std::min(BlueComponent(p) + n, 255), 255));
+        EXPECT_EQ(one.Bits()[i], p | 0xFF000000u);
+    }
+}
+
+TEST(ColorFilters, NoiseRandomStaysInRange)
+{
+    TNoiseRandom random(7);
+    std::vector<int> seen(10);
+    for (int i = 0; i < 10000; ++i) {
+        const int r = random.Random(10);
+        ASSERT_TRUE(r >= 0 && r < 10);
+        ++seen[r];
+    }
+    for (int count : seen)
+        EXPECT_GT(count, 800);
+    EXPECT_EQ(random.Random(0), 0);
+    EXPECT_EQ(random.Random(-5), 0);
+}
