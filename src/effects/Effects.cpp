@@ -5,12 +5,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <stdexcept>
 #include <vector>
 
 namespace {
 
 using ChannelTables = std::array<std::array<std::uint8_t, 256>, 4>;
+
+// Sixteen bytes (four pixels) in one vector register.
+using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
 
 bool AnySelected(const TSelection &s) { return s[0] || s[1] || s[2] || s[3]; }
 
@@ -63,22 +67,19 @@ TIncrements OnlyIncrement(TChannel channel, TIncrement value)
 // floor(n / count) as (n * magic) >> 32, exact for n < 2^16 and count <= 120.
 std::uint64_t DivisionMagic(int count) { return count ? (0xFFFFFFFFULL + count) / count : 0; }
 
+// The four channel bytes of a pixel spread into 16-bit lanes, so that the
+// window sums of all channels (at most 121 x 255) add up in one word.
+inline std::uint64_t Lanes(TColor32 p)
+{
+    return (std::uint64_t(p) & 0xFF) | (std::uint64_t(p) & 0xFF00) << 8 | (std::uint64_t(p) & 0xFF0000) << 16 |
+           (std::uint64_t(p) & 0xFF000000) << 24;
+}
+
 struct SharpenRule {
     TSelection selection;
-    int difference;
-    TSharpenType type;
-    std::array<std::uint8_t, 256> up, down, contrast;
+    // The new value of a selected channel for every (mean, value) pair.
+    std::vector<std::uint8_t> result = std::vector<std::uint8_t>(256 * 256);
 };
-
-inline int SharpenChannel(const SharpenRule &rule, int v, int m)
-{
-    const int low = std::max(m - rule.difference, 0), high = std::min(m + rule.difference, 255);
-    if (low <= v && v <= high)
-        return v;
-    if (rule.type == stContrast)
-        return rule.contrast[v];
-    return v > m ? rule.up[v] : rule.down[v];
-}
 
 void SharpenBand(const TBitmap32 &src, TBitmap32 &dst, const SharpenRule &rule, int r, int y0, int y1)
 {
@@ -86,50 +87,48 @@ void SharpenBand(const TBitmap32 &src, TBitmap32 &dst, const SharpenRule &rule, 
     std::vector<std::uint64_t> magic((2 * r + 1) * (2 * r + 1));
     for (std::size_t c = 0; c < magic.size(); ++c)
         magic[c] = DivisionMagic(int(c));
-    // Column sums of the window's rows per channel, then running sums across.
-    std::vector<std::array<int, 4>> column(w), prefix(w + 1);
-    int top = std::max(0, y0 - r), bottom = top - 1; // rows currently summed
+    std::vector<int> columns(w); // window width at each x
+    for (int x = 0; x < w; ++x)
+        columns[x] = std::min(w - 1, x + r) - std::max(0, x - r) + 1;
+    std::vector<std::uint64_t> column(w, 0), rowMagic(w);
+    const std::uint8_t *table = rule.result.data();
+    int top = std::max(0, y0 - r), bottom = top - 1; // the rows summed in column
     for (int y = y0; y < y1; ++y) {
         const int wantTop = std::max(0, y - r), wantBottom = std::min(h - 1, y + r);
-        if (wantTop > bottom) { // first row of the band
-            std::fill(column.begin(), column.end(), std::array<int, 4>{0, 0, 0, 0});
-            top = wantTop;
-            bottom = top - 1;
-        }
         for (; top < wantTop; ++top) {
             const TColor32 *row = src.ScanLine(top);
             for (int x = 0; x < w; ++x)
-                for (int c = 0; c < 4; ++c)
-                    column[x][c] -= int((row[x] >> (8 * c)) & 0xFF);
+                column[x] -= Lanes(row[x]);
         }
-        for (; bottom < wantBottom;) {
+        while (bottom < wantBottom) {
             const TColor32 *row = src.ScanLine(++bottom);
             for (int x = 0; x < w; ++x)
-                for (int c = 0; c < 4; ++c)
-                    column[x][c] += int((row[x] >> (8 * c)) & 0xFF);
+                column[x] += Lanes(row[x]);
         }
-        prefix[0] = {0, 0, 0, 0};
-        for (int x = 0; x < w; ++x)
-            for (int c = 0; c < 4; ++c)
-                prefix[x + 1][c] = prefix[x][c] + column[x][c];
         const int rows = bottom - top + 1;
+        for (int x = 0; x < w; ++x)
+            rowMagic[x] = magic[rows * columns[x] - 1];
         const TColor32 *in = src.ScanLine(y);
         TColor32 *out = dst.ScanLine(y);
+        std::uint64_t window = 0;
+        for (int x = 0; x <= std::min(r, w - 1); ++x)
+            window += column[x];
         for (int x = 0; x < w; ++x) {
-            const int left = std::max(0, x - r), right = std::min(w - 1, x + r);
-            const int count = rows * (right - left + 1) - 1;
-            const TColor32 p = in[x];
-            TColor32 result = 0;
-            for (int c = 0; c < 4; ++c) {
-                const int v = int((p >> (8 * c)) & 0xFF);
-                int nv = v;
-                if (rule.selection[c]) {
-                    const int others = prefix[right + 1][c] - prefix[left][c] - v;
-                    const int m = int((std::uint64_t(others) * magic[count]) >> 32);
-                    nv = SharpenChannel(rule, v, m);
-                }
-                result |= TColor32(nv) << (8 * c);
+            if (x > 0) {
+                if (x + r < w)
+                    window += column[x + r];
+                if (x - r - 1 >= 0)
+                    window -= column[x - r - 1];
             }
+            const TColor32 p = in[x];
+            TColor32 result = p;
+            for (int c = 0; c < 4; ++c)
+                if (rule.selection[c]) {
+                    const int v = int((p >> (8 * c)) & 0xFF);
+                    const std::uint64_t others = ((window >> (16 * c)) & 0xFFFF) - v;
+                    const int m = int((others * rowMagic[x]) >> 32);
+                    result = (result & ~(0xFFu << (8 * c))) | TColor32(table[m * 256 + v]) << (8 * c);
+                }
             out[x] = result;
         }
     }
@@ -142,13 +141,43 @@ bool TEffects::Increase(TBitmap32 &Bitmap, const TSelection &ASelection, const T
 {
     if (Bitmap.Empty() || !AnySelected(ASelection))
         return false;
-    ChannelTables t = IdentityTables();
-    for (int c = 0; c < 4; ++c)
-        if (ASelection[c])
-            for (int v = 0; v < 256; ++v)
-                t[c][v] = std::uint8_t(AIgnoreBorders[c] ? (v + (AIncrements[c] & 0xFF)) & 0xFF
-                                                         : ClampByte(v + AIncrements[c]));
-    ApplyTables(Bitmap, t);
+    // Per channel byte: a wrapping add, then a saturating add and a
+    // saturating subtract, sixteen bytes at a time.
+    Bytes16 wrap{}, plus{}, minus{};
+    for (int i = 0; i < 16; ++i) {
+        const int c = i % 4, inc = AIncrements[c];
+        if (!ASelection[c])
+            continue;
+        if (AIgnoreBorders[c])
+            wrap[i] = std::uint8_t(inc & 0xFF);
+        else if (inc > 0)
+            plus[i] = std::uint8_t(std::min(inc, 255));
+        else
+            minus[i] = std::uint8_t(std::min(-inc, 255));
+    }
+    ForEachRowBand(Bitmap.Height(), Bitmap.Width(), [&](int y0, int y1) {
+        auto step = [&](Bytes16 x) {
+            x += wrap;
+            Bytes16 up = x + plus;
+            up |= Bytes16(up < x);
+            Bytes16 down = up - minus;
+            return down & Bytes16(down <= up);
+        };
+        auto *p = reinterpret_cast<std::uint8_t *>(Bitmap.ScanLine(y0));
+        auto *const end = reinterpret_cast<std::uint8_t *>(Bitmap.ScanLine(y1));
+        for (; end - p >= 16; p += 16) {
+            Bytes16 x;
+            std::memcpy(&x, p, 16);
+            x = step(x);
+            std::memcpy(p, &x, 16);
+        }
+        if (p != end) { // the last one to three pixels
+            Bytes16 x{};
+            std::memcpy(&x, p, std::size_t(end - p));
+            x = step(x);
+            std::memcpy(p, &x, std::size_t(end - p));
+        }
+    });
     return true;
 }
 
@@ -197,36 +226,34 @@ bool TEffects::Saturation(TBitmap32 &Bitmap, const TSelection &ASelection, std::
 {
     if (Bitmap.Empty() || !AnySelected(ASelection))
         return false;
-    int selected = 0;
-    TColor32 mask = 0;
-    for (int c = 0; c < 4; ++c)
-        if (ASelection[c]) {
-            ++selected;
-            mask |= 0xFFu << (8 * c);
-        }
+    const int selected = ASelection[0] + ASelection[1] + ASelection[2] + ASelection[3];
     // (v - m) * f div 255 for every difference -255..255.
     std::array<int, 511> scaled;
     for (int d = -255; d <= 255; ++d)
         scaled[d + 255] = d * AFactor / 255;
-    ForEachRowBand(Bitmap.Height(), Bitmap.Width(), [&](int y0, int y1) {
-        TColor32 *p = Bitmap.ScanLine(y0);
-        TColor32 *const end = Bitmap.ScanLine(y1);
-        for (; p != end; ++p) {
-            const TColor32 v = *p;
-            int sum = 0;
-            for (int c = 0; c < 4; ++c)
-                if (ASelection[c])
-                    sum += int((v >> (8 * c)) & 0xFF);
-            const int m = sum / selected;
-            TColor32 out = v & ~mask;
-            for (int c = 0; c < 4; ++c)
-                if (ASelection[c]) {
-                    const int ch = int((v >> (8 * c)) & 0xFF);
-                    out |= TColor32(scaled[ch - m + 255] + m) << (8 * c);
-                }
-            *p = out;
-        }
-    });
+    const std::array<int, 4> on{ASelection[0], ASelection[1], ASelection[2], ASelection[3]};
+    auto run = [&](auto count) {
+        ForEachRowBand(Bitmap.Height(), Bitmap.Width(), [&](int y0, int y1) {
+            TColor32 *p = Bitmap.ScanLine(y0);
+            TColor32 *const end = Bitmap.ScanLine(y1);
+            for (; p != end; ++p) {
+                const TColor32 v = *p;
+                const int ch[4] = {int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF), int(v >> 24)};
+                const int m = (on[0] * ch[0] + on[1] * ch[1] + on[2] * ch[2] + on[3] * ch[3]) / count();
+                TColor32 out = 0;
+                for (int c = 0; c < 4; ++c)
+                    out |= TColor32(on[c] ? scaled[ch[c] - m + 255] + m : ch[c]) << (8 * c);
+                *p = out;
+            }
+        });
+    };
+    // The mean's divisor as a constant for each possible count.
+    switch (selected) {
+    case 1: run([] { return 1; }); break;
+    case 2: run([] { return 2; }); break;
+    case 3: run([] { return 3; }); break;
+    default: run([] { return 4; }); break;
+    }
     return true;
 }
 
@@ -251,15 +278,18 @@ bool TEffects::Sharpen(const TBitmap32 &SourceBitmap, TBitmap32 &TargetBitmap, c
     }
     SharpenRule rule;
     rule.selection = ASelection;
-    rule.difference = ADifference;
-    rule.type = ASharpenType;
     const long double a = std::nearbyintl(APercent * 255 / 100);
     const long long contrastAmount = std::fabs(a) > 1e15L ? (a < 0 ? -(1LL << 50) : 1LL << 50) : (long long)a;
     for (int v = 0; v < 256; ++v) {
         const long double u = std::nearbyintl(v * APercent / 100);
-        rule.up[v] = std::uint8_t(std::clamp<long double>(v + u, 0, 255));
-        rule.down[v] = std::uint8_t(std::clamp<long double>(v - u, 0, 255));
-        rule.contrast[v] = std::uint8_t(ContrastValue(v, contrastAmount));
+        const int up = int(std::clamp<long double>(v + u, 0, 255)), down = int(std::clamp<long double>(v - u, 0, 255));
+        const int contrast = ContrastValue(v, contrastAmount);
+        for (int m = 0; m < 256; ++m) {
+            int nv = v;
+            if (v < std::max(m - ADifference, 0) || v > std::min(m + ADifference, 255))
+                nv = ASharpenType == stContrast ? contrast : v > m ? up : down;
+            rule.result[m * 256 + v] = std::uint8_t(nv);
+        }
     }
     TargetBitmap.SetSize(SourceBitmap.Width(), SourceBitmap.Height());
     ForEachRowBand(SourceBitmap.Height(), SourceBitmap.Width(), [&](int y0, int y1) {

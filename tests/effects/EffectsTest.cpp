@@ -189,3 +189,27 @@ TEST(Effects, SharpenInPlaceAndBadArguments)
     EXPECT_THROW(e.Sharpen(src, target, AllChannels, 6, 1, 40, stBrightness), std::invalid_argument);
     EXPECT_THROW(e.Sharpen(src, target, AllChannels, 1, 1, NAN, stBrightness), std::invalid_argument);
 }
+
+TEST(Effects, IncreaseMatchesTheWrittenRule)
+{
+    TEffects e;
+    std::mt19937 gen(14);
+    for (auto [w, h] : OddSizes()) {
+        TSelection sel, ignore;
+        TIncrements inc;
+        for (int c = 0; c < 4; ++c) {
+            sel[c] = gen() % 4 != 0;
+            ignore[c] = gen() % 3 == 0;
+            inc[c] = TIncrement(int(gen() % 601) - 300);
+        }
+        const TBitmap32 in = RandomBitmap(w, h, gen());
+        TBitmap32 b = Copy(in);
+        e.Increase(b, sel, ignore, inc);
+        for (std::size_t i = 0; i < in.PixelCount(); ++i)
+            for (int c = 0; c < 4; ++c) {
+                const int v = Byte(in.Bits()[i], c);
+                const int expected = !sel[c] ? v : ignore[c] ? (v + (inc[c] & 0xFF)) & 0xFF : std::clamp(v + inc[c], 0, 255);
+                ASSERT_EQ(Byte(b.Bits()[i], c), expected) << w << 'x' << h << " channel " << c << " inc " << inc[c];
+            }
+    }
+}

@@ -1,0 +1,111 @@
+// Every filter and composite of the effect dispatcher on a 12-megapixel
+// raster, next to the machine's one-pass read-modify-write limit on the
+// same 48 MB.
+
+#include "effects/ApplyEffect.h"
+#include "effects/ParallelRows.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <random>
+
+namespace {
+
+constexpr int Width = 4000, Height = 3000;
+
+// A photo-like raster: smooth gradients with grain, alpha 255.
+const TBitmap32 &Photo()
+{
+    static const TBitmap32 photo = [] {
+        TBitmap32 b(Width, Height);
+        std::mt19937 gen(1);
+        for (int y = 0; y < Height; ++y)
+            for (int x = 0; x < Width; ++x) {
+                const int grain = int(gen() % 16);
+                b.ScanLine(y)[x] = Color32((x * 255 / Width + grain) & 0xFF, (y * 255 / Height + grain) & 0xFF,
+                                           ((x + y) / 28 + grain) & 0xFF);
+            }
+        return b;
+    }();
+    return photo;
+}
+
+// The raster the effects run on, kept between runs like the editor's
+// working copies, restored from the photo before each timed call.
+TBitmap32 &Work()
+{
+    static TBitmap32 work;
+    return work;
+}
+
+void Effect(benchmark::State &state, int effect, int value1, int value3)
+{
+    TBitmap32 &b = Work();
+    b.Assign(Photo());
+    ApplyEffect(b, effect, value1, 0, value3, 1); // warms the working copies
+    for (auto _ : state) {
+        state.PauseTiming();
+        b.Assign(Photo());
+        state.ResumeTiming();
+        ApplyEffect(b, effect, value1, 0, value3, 1);
+        benchmark::DoNotOptimize(b.Bits());
+    }
+}
+
+// The limit: one read-modify-write pass over 48 MB, on one core and on all.
+void MemoryPass(benchmark::State &state, bool allCores)
+{
+    TBitmap32 &b = Work();
+    b.Assign(Photo());
+    auto pass = [&](int y0, int y1) {
+        TColor32 *p = b.ScanLine(y0);
+        for (TColor32 *end = b.ScanLine(y1); p != end; ++p)
+            *p ^= 0x00FFFFFFu;
+    };
+    for (auto _ : state) {
+        if (allCores)
+            ForEachRowBand(Height, Width, pass);
+        else
+            pass(0, Height);
+        benchmark::DoNotOptimize(b.Bits());
+    }
+}
+
+void Copy48(benchmark::State &state)
+{
+    TBitmap32 &b = Work();
+    b.Assign(Photo());
+    for (auto _ : state) {
+        std::memcpy(b.Bits(), Photo().Bits(), b.PixelCount() * 4);
+        benchmark::DoNotOptimize(b.Bits());
+    }
+}
+
+#define VELLUMI_EFFECT(name, effect, value1, value3)                                                              \
+    BENCHMARK_CAPTURE(Effect, name, effect, value1, value3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+BENCHMARK_CAPTURE(MemoryPass, one_core, false)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(MemoryPass, all_cores, true)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(Copy48)->Unit(benchmark::kMillisecond)->UseRealTime();
+VELLUMI_EFFECT(brightness_28, 28, 20, 0)
+VELLUMI_EFFECT(contrast_29, 29, 30, 0)
+VELLUMI_EFFECT(posterize_5, 5, 15, 0)
+VELLUMI_EFFECT(saturation_34, 34, 100, 0)
+VELLUMI_EFFECT(chroma_26, 26, 300, 0)
+VELLUMI_EFFECT(sepia_31, 31, 35, 0)
+VELLUMI_EFFECT(hue_shift_33, 33, 40, 0)
+VELLUMI_EFFECT(red_eye_30, 30, 80, 0)
+VELLUMI_EFFECT(noise_1, 1, 100, 0)
+VELLUMI_EFFECT(split_blur_4, 4, 5, 0)
+VELLUMI_EFFECT(blur_3_one_pass, 3, 0, 0)
+VELLUMI_EFFECT(mosaic_7, 7, 6, 0)
+VELLUMI_EFFECT(emboss_11, 11, 30, 0)
+VELLUMI_EFFECT(grey_outline_24, 24, 0, 0)
+VELLUMI_EFFECT(tile_25, 25, 3, 0)
+VELLUMI_EFFECT(sharpen_27, 27, 50, 0)
+VELLUMI_EFFECT(sharpen_27_contrast, 27, 50, 1)
+VELLUMI_EFFECT(soft_glow_32, 32, 10, 0)
+VELLUMI_EFFECT(dry_brush_23, 23, 0, 0)
+
+} // namespace
