@@ -73,15 +73,15 @@ void FilterNoise(TBitmap32 &bitmap, int amount, std::uint64_t seed)
 
 void FilterChroma(TBitmap32 &bitmap, int amount)
 {
-    // a * (c - e) div 255 for every difference; beyond +-512 every e clamps alike.
-    std::array<int, 511> scaled;
-    for (int d = -255; d <= 255; ++d)
-        scaled[d + 255] = int(std::clamp<long long>((long long)amount * d / 255, -512, 512));
+    // The new channel for every (grey, channel) pair: one 64 K table.
+    std::vector<std::uint8_t> table(256 * 256);
+    for (int e = 0; e < 256; ++e)
+        for (int c = 0; c < 256; ++c)
+            table[e * 256 + c] = std::uint8_t(ClampByte(e + (long long)amount * (c - e) / 255));
+    const std::uint8_t *t = table.data();
     ForEachPixel(bitmap, [&](TColor32 p) {
-        const int e = greyOfSum.grey[Sum3(p)];
-        return OpaqueRgb(ClampByte(e + scaled[RedComponent(p) - e + 255]),
-                         ClampByte(e + scaled[GreenComponent(p) - e + 255]),
-                         ClampByte(e + scaled[BlueComponent(p) - e + 255]));
+        const std::uint8_t *row = t + greyOfSum.grey[Sum3(p)] * 256;
+        return OpaqueRgb(row[RedComponent(p)], row[GreenComponent(p)], row[BlueComponent(p)]);
     });
     bitmap.Changed();
 }

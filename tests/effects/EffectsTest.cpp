@@ -213,3 +213,33 @@ TEST(Effects, IncreaseMatchesTheWrittenRule)
             }
     }
 }
+
+TEST(Effects, SaturationMatchesTheWrittenRule)
+{
+    TEffects e;
+    std::mt19937 gen(15);
+    for (auto [w, h] : OddSizes()) {
+        TSelection sel = AllChannels;
+        if (gen() % 2)
+            for (int c = 0; c < 4; ++c)
+                sel[c] = gen() % 2;
+        sel[gen() % 4] = true;
+        const int f = int(gen() % 256);
+        const TBitmap32 in = RandomBitmap(w, h, gen());
+        TBitmap32 b = Copy(in);
+        ASSERT_TRUE(e.Saturation(b, sel, std::uint8_t(f)));
+        for (std::size_t i = 0; i < in.PixelCount(); ++i) {
+            int sum = 0, count = 0;
+            for (int c = 0; c < 4; ++c)
+                if (sel[c]) {
+                    sum += Byte(in.Bits()[i], c);
+                    ++count;
+                }
+            const int m = sum / count;
+            for (int c = 0; c < 4; ++c) {
+                const int v = Byte(in.Bits()[i], c);
+                ASSERT_EQ(Byte(b.Bits()[i], c), sel[c] ? (v - m) * f / 255 + m : v) << w << 'x' << h << " f " << f;
+            }
+        }
+    }
+}
