@@ -32,6 +32,7 @@ void Rebuild(THistorySession &session, TUndoRedoImgListItem &photo, int position
     TUpdateScope update(session.View);
     CallHook(engine.Hooks.BeforeRebuild);
     session.Decode(photo.OriFilePath, session.View.Bitmap());
+    engine.FFilterList.Clear();
     if (freshLayers)
         session.View.ClearLayers();
     if (engine.Hooks.AfterDecode)
@@ -98,4 +99,27 @@ void ReloadPhoto(THistorySession &session, int photo)
 {
     TUndoRedoImgListItem &item = session.Photos.GetItem(photo);
     Rebuild(session, item, item.Index, false, true);
+}
+
+THistoryButtons HistoryButtonStates(const TUndoRedoImgList &photos, int selected, bool gifMode, bool joinMode)
+{
+    THistoryButtons buttons;
+    if (gifMode || joinMode) {
+        if (gifMode)
+            buttons.Save = false;
+        return buttons;
+    }
+    if (selected < 0 || selected >= photos.Count()) {
+        buttons.Save = false;
+        return buttons;
+    }
+    buttons.Save = true;
+    const TUndoRedoImgListItem &photo = photos.GetItem(selected);
+    const int count = photo.UndoRedoList->Count();
+    if (count == 0)
+        return buttons;
+    buttons.Original = true;
+    buttons.Undo = photo.Index >= 0;
+    buttons.Redo = photo.Index < count - 1;
+    return buttons;
 }

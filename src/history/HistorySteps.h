@@ -7,6 +7,7 @@
 #include "history/ReplayEngine.h"
 
 #include <functional>
+#include <optional>
 
 // Decodes the photo file into target (LoadPhotoFile in the program);
 // throws and leaves target unchanged on failure.
@@ -34,3 +35,11 @@ void SwitchToPhoto(THistorySession &session, int photo);
 // Rebuilds the photo with a full replay up to its position (after another
 // photo was removed, after the filter panel's reset). The position stays.
 void ReloadPhoto(THistorySession &session, int photo);
+
+// What the 50 ms poll gives the buttons "한단계 취소", "재실행", "원본사진" and
+// "저장"; Save is empty where the poll leaves that button as it is.
+struct THistoryButtons {
+    bool Undo = false, Redo = false, Original = false;
+    std::optional<bool> Save;
+};
+THistoryButtons HistoryButtonStates(const TUndoRedoImgList &photos, int selected, bool gifMode, bool joinMode);

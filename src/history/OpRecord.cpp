@@ -292,7 +292,7 @@ TFieldValue DefaultValue(TFieldType type)
 } // namespace
 
 ERecordParse::ERecordParse(const QString &record, const QString &reason)
-    : std::runtime_error(QStringLiteral("record \"%1\": %2").arg(record, reason).toStdString()), FRecord(record)
+    : std::runtime_error(QStringLiteral("cannot read \"%1\": %2").arg(record, reason).toStdString()), FRecord(record)
 {
 }
 

@@ -104,6 +104,9 @@ private:
 enum TShiftMode { smToggle, smShow };
 
 // Hides or shows the overlay of the record at recordIndex; for a deletion
-// record, the overlay of the record it names. A record whose layer is no
-// longer in the view is left alone. Throws ERecordParse for a bad record.
+// record, the overlay of the record it names. Show brings back only a
+// hidden layer. A record whose layer is no longer in the view is left
+// alone. The caller drops the overlay selections first. Throws
+// ERecordParse for a bad record. Replays need no call of it: they set every
+// overlay's visibility from the log, deletion records included.
 void ShiftRecordLayer(TShiftMode mode, int recordIndex, const TUndoRedoList &log, TImgView32 &view);

@@ -101,8 +101,10 @@ TEST_F(HistoryTest, ResizeCropUndoRedo)
     EXPECT_EQ(view.Bitmap().Pixel(0, 0), Original(2, 2));
 
     decodes = 0;
+    engine.FFilterList.AddItem(QStringLiteral("Blur"), 3, 0, 0, 4);
     ASSERT_TRUE(UndoStep(session, 0));
     EXPECT_EQ(decodes, 1);
+    EXPECT_EQ(engine.FFilterList.Count(), 0);
     EXPECT_EQ(Photo().Index, 0);
     ASSERT_EQ(view.Bitmap().Width(), 4);
     EXPECT_EQ(view.Bitmap().Height(), 3);
@@ -354,6 +356,43 @@ TEST_F(HistoryTest, ShiftRecordLayerLeavesRecordsWithoutALiveLayerAlone)
 
     view.ClearLayers();
     EXPECT_NO_THROW(ShiftRecordLayer(smToggle, 0, log, view));
+}
+
+} // namespace
+
+namespace {
+
+TEST(HistoryButtons, FollowThePhotosPosition)
+{
+    TUndoRedoImgList photos;
+    TUndoRedoImgListItem &photo = photos.AddItem(-1, QStringLiteral("a.png"), nullptr);
+    struct TCase {
+        int Records, Position, Selected;
+        bool Gif, Join;
+        bool Undo, Redo, Original;
+        std::optional<bool> Save;
+    };
+    const TCase cases[] = {
+        {0, -1, 0, false, false, false, false, false, true},
+        {3, -1, 0, false, false, false, true, true, true},
+        {3, 1, 0, false, false, true, true, true, true},
+        {3, 2, 0, false, false, true, false, true, true},
+        {1, 0, 0, false, false, true, false, true, true},
+        {3, 1, -1, false, false, false, false, false, false},
+        {3, 1, 0, true, false, false, false, false, false},
+        {3, 1, 0, false, true, false, false, false, std::nullopt},
+    };
+    for (const TCase &c : cases) {
+        photo.UndoRedoList->Clear();
+        for (int i = 0; i < c.Records; ++i)
+            photo.UndoRedoList->AddItem(Flip());
+        photo.Index = c.Position;
+        const THistoryButtons b = HistoryButtonStates(photos, c.Selected, c.Gif, c.Join);
+        EXPECT_EQ(b.Undo, c.Undo) << c.Records << " " << c.Position;
+        EXPECT_EQ(b.Redo, c.Redo) << c.Records << " " << c.Position;
+        EXPECT_EQ(b.Original, c.Original) << c.Records << " " << c.Position;
+        EXPECT_EQ(b.Save, c.Save) << c.Records << " " << c.Position;
+    }
 }
 
 } // namespace
