@@ -107,7 +107,11 @@ bool EncodeRows(TPngEncoder &e, QIODevice *device, const TColor32 *bits, int wid
     // without alpha, the fourth byte of each pixel dropped.
     png_set_IHDR(e.png, e.info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_set_compression_level(e.png, 6);
+    // zlib level 1 on Sub-filtered rows: on 12-megapixel photos a third of
+    // the time of the default level and adaptive filters, for files about
+    // 5 % larger (still smaller than libvips' defaults give).
+    png_set_compression_level(e.png, 1);
+    png_set_filter(e.png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
     png_write_info(e.png, e.info);
     png_set_bgr(e.png);
     png_set_filler(e.png, 0, PNG_FILLER_AFTER);

@@ -1,0 +1,124 @@
+#include "documents/PhotoStrip.h"
+
+#include <QDragEnterEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+
+const QColor SelectionColour(254, 122, 37);
+
+QPixmap DefaultEditedMark()
+{
+    // A pencil on an orange tab, 15 x 22.
+    QPixmap mark(15, 22);
+    mark.fill(Qt::transparent);
+    QPainter painter(&mark);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(SelectionColour);
+    painter.drawRoundedRect(QRectF(0, 0, 15, 22), 3, 3);
+    painter.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(4, 17), QPointF(11, 5));
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawLine(QPointF(3, 19), QPointF(4.5, 16.5));
+    return mark;
+}
+
+class TStripDelegate : public QStyledItemDelegate {
+public:
+    explicit TStripDelegate(TPhotoStrip *strip) : QStyledItemDelegate(strip), FStrip(strip) {}
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        const QRect bounds = option.rect;
+        const int left = bounds.left(), top = bounds.top();
+        const int right = bounds.left() + bounds.width(), bottom = bounds.top() + bounds.height();
+        painter->save();
+        if (option.state & QStyle::State_Selected) {
+            painter->setPen(QPen(SelectionColour, 2));
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(QRect(QPoint(left + 5, top + 8), QPoint(right - 7, bottom - 7)));
+        }
+        const QPixmap thumbnail = index.data(Qt::DecorationRole).value<QIcon>().pixmap(55, 55);
+        painter->drawPixmap(left + 6, (bottom - thumbnail.height()) / 2, thumbnail);
+        if (FStrip->EditedAt && FStrip->EditedAt(index.row()))
+            painter->drawPixmap(left + 7, top + 9, FStrip->EditedMark());
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override { return {70, 70}; }
+
+private:
+    TPhotoStrip *FStrip;
+};
+
+} // namespace
+
+TPhotoStrip::TPhotoStrip(QWidget *parent) : QListWidget(parent), FEditedMark(DefaultEditedMark())
+{
+    setObjectName(QStringLiteral("ImgOpen_ListView"));
+    setViewMode(QListView::IconMode);
+    setFlow(QListView::LeftToRight);
+    setWrapping(false);
+    setIconSize(QSize(55, 55));
+    setGridSize(QSize(70, 70));
+    setMovement(QListView::Static);
+    setResizeMode(QListView::Adjust);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setItemDelegate(new TStripDelegate(this));
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DropOnly);
+    viewport()->setAcceptDrops(true);
+}
+
+bool TPhotoStrip::AcceptsDroppedName(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toUpper();
+    return suffix == u"BMP" || suffix == u"JPG" || suffix == u"JPEG" || suffix == u"PNG" || suffix == u"GIF";
+}
+
+void TPhotoStrip::AddThumbnail(const QImage &thumbnail)
+{
+    auto *item = new QListWidgetItem(QIcon(QPixmap::fromImage(thumbnail)), QString());
+    item->setSizeHint(QSize(70, 70));
+    addItem(item);
+}
+
+void TPhotoStrip::mousePressEvent(QMouseEvent *event)
+{
+    QListWidget::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QModelIndex at = indexAt(event->position().toPoint());
+    const bool inside = at.isValid() && visualRect(at).contains(event->position().toPoint());
+    Q_EMIT PhotoPressed(currentRow(), inside);
+}
+
+void TPhotoStrip::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TPhotoStrip::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TPhotoStrip::dropEvent(QDropEvent *event)
+{
+    QStringList names;
+    for (const QUrl &url : event->mimeData()->urls())
+        if (url.isLocalFile() && AcceptsDroppedName(url.toLocalFile()))
+            names << url.toLocalFile();
+    event->acceptProposedAction();
+    Q_EMIT FilesDropped(names);
+}
