@@ -1,8 +1,11 @@
 #include "app/DataModule.h"
 
+#include "history/ApplierRegistry.h"
 #include "platform/RegistryStore.h"
 
 const QString VellumiKey = QStringLiteral("Software\\Vellumi\\");
+
+TVL_DM::TVL_DM() { RegisterAllAppliers(FReplay.Appliers); }
 
 bool TVL_DM::Reg_B_Read(TRootKey, const QString &ARegPath, const QString &AKeyName)
 {

@@ -3,6 +3,10 @@
 // grows, the open-photo list, the histories and the replay engine. It holds
 // no window.
 
+#include "history/ReplayEngine.h"
+#include "history/UndoRedoList.h"
+#include "platform/Bitmap32.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,7 +18,20 @@ extern const QString VellumiKey; // "Software\\Vellumi\\"
 
 class TVL_DM {
 public:
-    TVL_DM() = default;
+    // Fills the replay engine with every subsystem's appliers.
+    TVL_DM();
+    TVL_DM(const TVL_DM &) = delete;
+    TVL_DM &operator=(const TVL_DM &) = delete;
+
+    // The open photos, each with its log and position.
+    TUndoRedoImgList FUndoRedoImgList;
+    // The current photo as decoded from its file, its path and size.
+    TBitmap32 FOriBitmap;
+    QString FOriImgPath;
+    int FOriW = 0;
+    int FOriH = 0;
+    // Undo, redo, photo switches and back to the original replay through it.
+    TReplayEngine FReplay;
 
     static bool Reg_B_Read(TRootKey ARootKet, const QString &ARegPath, const QString &AKeyName);
     static void Reg_B_Write(TRootKey ARootKet, const QString &AOpenKey, const QString &AKeyName, bool ABoolean);

@@ -4,16 +4,29 @@
 #include "app/DataModule.h"
 #include "app/HintForm.h"
 #include "app/OpeningForm.h"
+#include "documents/DocumentCommands.h"
+#include "documents/PhotoStrip.h"
+#include "documents/ViewZoom.h"
+#include "platform/ImageViewWidget.h"
 #include "platform/RegistryStore.h"
 #include "platform/ShellFolders.h"
 #include "platform/Slider.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QStatusBar>
 #include <QLabel>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTabWidget>
+
+#include <cmath>
 
 TVL_Main_Form::TVL_Main_Form(TVL_DM *dataModule, QWidget *parent) : QMainWindow(parent), FDataModule(dataModule)
 {
@@ -21,11 +34,20 @@ TVL_Main_Form::TVL_Main_Form(TVL_DM *dataModule, QWidget *parent) : QMainWindow(
     FormCreate();
 }
 
-TVL_Main_Form::~TVL_Main_Form() = default;
+TVL_Main_Form::~TVL_Main_Form()
+{
+    // The views watch models that are members of this window: they go first.
+    delete FDocuments;
+    delete FZoom;
+    delete FTran_ImgView;
+    delete FOri_ImgView;
+    delete FAdd_Img_ImgView;
+}
 
 void TVL_Main_Form::FormCreate()
 {
     setFont(QApplication::font("QMessageBox"));
+    setAcceptDrops(true);
     defaultPathFlag = false;
     defaultPath = DesktopFolder();
 
@@ -40,6 +62,71 @@ void TVL_Main_Form::FormCreate()
 
     FHint_Form = new THint_Form(this);
     FOpening_Form = new TVL_Opening_Form(this);
+    ConnectCommands();
+}
+
+void TVL_Main_Form::ConnectCommands()
+{
+    auto button = [this](const char *name) { return findChild<QAbstractButton *>(QLatin1String(name)); };
+    FZoom = new TViewZoom(*FDataModule,
+                          TViewControls{FResolution_Slider, FSliderValue_Panel, button("Minus_PNGButton"),
+                                        button("Plus_PNGButton"), button("Ori_PNGButton"), button("SetImg_PNGButton"),
+                                        FTran_ImgView, FAdd_Img_ImgView, FPageControl1, FTran_Panel1, FTran_Panel2,
+                                        FOri_Panel, FLabel37, FStatusPanels, FRgbColor_Panel},
+                          this);
+    FDocuments = new TDocumentCommands(
+        *FDataModule,
+        TDocumentHost{this,
+                      FTran,
+                      FOri,
+                      FAddImg,
+                      FTran_ImgView,
+                      FImgOpen_ListView,
+                      FOpening_Form,
+                      FZoom,
+                      {button("Undo_Button"), button("Redo_Button")},
+                      [this] { return FNowWorkType; },
+                      {},
+                      [this](TMainManuType state) { SetMainMenu(state); },
+                      [this] { FTran.Changed(); }},
+        defaultPath, defaultPathFlag, this);
+    FZoom->Mode = [this] { return FNowWorkType; };
+    FZoom->SelectedPhoto = [this] { return FDocuments->SelectedPhoto(); };
+    FZoom->SetStatusBar(sbtNorInfo, {}, true);
+
+    auto on = [this](const char *action, auto handler) {
+        connect(FActions.value(QLatin1String(action)), &QAction::triggered, this, handler);
+    };
+    on("N7", [this] { FDocuments->ImageOpen(false, false); });
+    on("N29", [this] { FDocuments->RemoveSelectedPhoto(); });
+    on("N39", [this] { FDocuments->RemoveSelectedPhoto(); });
+    on("N40", [this] { FDocuments->RemoveAllPhotos(); });
+    on("N30", [this] { FDocuments->QuickSave(); });
+    on("N31", [this] { FDocuments->SaveAs(); });
+    on("N66", [this] { FDocuments->ChooseDefaultFolder(); });
+    on("N65", [this] { FDocuments->Print(); });
+    on("N42", [this] { FDocuments->CopyToClipboard(); });
+    on("N48", [this] { FZoom->ShowStandardView(); });
+    on("N49", [this] { FZoom->ShowDualView(); });
+    on("N51", [this] {
+        FZoom->ShowStandardView();
+        FZoom->SetImg_PNGButtonClick();
+    });
+    on("N52", [this] {
+        FZoom->ShowStandardView();
+        FZoom->Ori_PNGButtonClick();
+    });
+    connect(button("Button1"), &QAbstractButton::clicked, this, [this] { FDocuments->QuickSave(); });
+    connect(button("Button17"), &QAbstractButton::pressed, this, [this] { FDocuments->FBtn_Pt = QCursor::pos(); });
+    connect(button("Button17"), &QAbstractButton::clicked, this, [this] { FDocuments->ImageOpen(true, false); });
+    connect(button("Button18"), &QAbstractButton::clicked, this, [this] { FDocuments->RemoveSelectedPhoto(); });
+    connect(button("Button19"), &QAbstractButton::clicked, this, [this] { FDocuments->RemoveAllPhotos(); });
+    for (const char *menu : {"N1", "N2", "N3", "N4", "N5"})
+        connect(FMenus.value(QLatin1String(menu)), &QMenu::aboutToShow, this, &TVL_Main_Form::RefreshMenuState);
+    connect(FTran_ImgView, &TImgViewWidget::ImageMouseMove, this,
+            [this](Qt::MouseButtons, const QPointF &at) {
+                FZoom->SetStatusBar(sbtRgbInfo, QPoint(int(std::floor(at.x())), int(std::floor(at.y()))));
+            });
 }
 
 void TVL_Main_Form::RestorePlacement()
@@ -93,7 +180,32 @@ void TVL_Main_Form::FormShow()
     SetMainMenu(mmtNoImg);
 }
 
-bool TVL_Main_Form::FormCloseQuery() { return true; }
+bool TVL_Main_Form::FormCloseQuery() { return !FDocuments->AskSave(); }
+
+void TVL_Main_Form::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TVL_Main_Form::dropEvent(QDropEvent *event)
+{
+    QStringList paths;
+    for (const QUrl &url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    event->acceptProposedAction();
+    WMDropFiles(paths);
+}
+
+void TVL_Main_Form::WMDropFiles(const QStringList &paths)
+{
+    QStringList existing;
+    for (const QString &path : paths)
+        if (QFileInfo(path).isFile())
+            existing << path;
+    FDocuments->ImageOpen(false, true, existing);
+}
 
 void TVL_Main_Form::closeEvent(QCloseEvent *event)
 {
@@ -210,7 +322,6 @@ void TVL_Main_Form::SetMainMenu(TMainManuType AState_Menu)
         break;
     case mmtImg:
         set({"N29", "N31", "N39", "N40", "N42"}, true);
-        set(turnItems, true);
         break;
     case mmtGif:
         set(gifItems, false);
@@ -218,5 +329,30 @@ void TVL_Main_Form::SetMainMenu(TMainManuType AState_Menu)
     case mmtNotGif:
         set(gifItems, true);
         break;
+    }
+}
+
+void TVL_Main_Form::RefreshMenuState()
+{
+    if (FNowWorkType == iectGif || FNowWorkType == iectImgPaste) {
+        SetMainMenu(mmtGif);
+        return;
+    }
+    SetMainMenu(mmtNotGif);
+    const TUndoRedoImgList &photos = FDataModule->FUndoRedoImgList;
+    if (photos.Count() == 0) {
+        SetMainMenu(mmtNoImg);
+        return;
+    }
+    if (FDocuments->SelectedPhoto() < 0)
+        return;
+    SetMainMenu(mmtNoImg);
+    for (int i = 0; i < photos.Count(); ++i) {
+        const TUndoRedoImgListItem &photo = photos.GetItem(i);
+        if (photo.UndoRedoList->Count() > 0 && photo.Index >= 0) {
+            SetMainMenu(mmtchangeImg);
+            break;
+        }
+        SetMainMenu(mmtImg);
     }
 }

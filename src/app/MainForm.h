@@ -6,6 +6,7 @@
 #include "app/Cursors.h"
 #include "app/VL_Types.h"
 #include "app/WindowPlacement.h"
+#include "platform/ImageViewModel.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -20,6 +21,10 @@ class QTabWidget;
 class QToolButton;
 class QFrame;
 class TSlider;
+class TImgViewWidget;
+class TPhotoStrip;
+class TViewZoom;
+class TDocumentCommands;
 class TVL_DM;
 class TVL_Opening_Form;
 class THint_Form;
@@ -38,6 +43,8 @@ public:
 
     void SetEditMode(TIMGEDITCONTROLTYPE mode);
     void SetMainMenu(TMainManuType AState_Menu);
+    // Recomputes the menu enabling when a top-level menu opens.
+    void RefreshMenuState();
     TIMGEDITCONTROLTYPE NowWorkType() const { return FNowWorkType; }
     const QString &MouseMenuSel() const { return FMouseMenuSel; }
     bool BlockApply() const { return FBlockApply; }
@@ -56,6 +63,12 @@ public:
     TSlider *ResolutionSlider() const { return FResolution_Slider; }
     const TCursorTable &Cursors() const { return FCursors; }
     TVL_Opening_Form *OpeningForm() const { return FOpening_Form; }
+    TVL_DM *DataModule() const { return FDataModule; }
+    TDocumentCommands *Documents() const { return FDocuments; }
+    TViewZoom *Zoom() const { return FZoom; }
+    TImgView32 &Canvas() { return FTran; }
+    TImgViewWidget *CanvasWidget() const { return FTran_ImgView; }
+    TPhotoStrip *PhotoStrip() const { return FImgOpen_ListView; }
     THint_Form *HintForm() const { return FHint_Form; }
     QString defaultPath;
     bool defaultPathFlag = false;
@@ -64,6 +77,8 @@ protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // Building the window, in MainFormLayout.cpp.
@@ -84,6 +99,9 @@ private:
     void FormClose();
     void FormResize();
     void RestorePlacement();
+    void ConnectCommands();
+    // Drops on the window outside the strips: the existing files open.
+    void WMDropFiles(const QStringList &paths);
     void ModeCommand(TIMGEDITCONTROLTYPE mode);
 
     TVL_DM *FDataModule;
@@ -119,6 +137,16 @@ private:
     QLabel *FSliderValue_Panel = nullptr;
     QList<QLabel *> FStatusPanels;
     QFrame *FRgbColor_Panel = nullptr;
-    QListWidget *FImgOpen_ListView = nullptr;
+    TImgView32 FTran; // the canvas with the overlay layers
+    TImgView32 FOri;  // the photo as opened, beside it in the dual view
+    TImgView32 FAddImg; // the joined picture
+    TImgViewWidget *FTran_ImgView = nullptr;
+    TImgViewWidget *FOri_ImgView = nullptr;
+    TImgViewWidget *FAdd_Img_ImgView = nullptr;
+    QWidget *FTran_Panel1 = nullptr;
+    QWidget *FTran_Panel2 = nullptr;
+    TViewZoom *FZoom = nullptr;
+    TDocumentCommands *FDocuments = nullptr;
+    TPhotoStrip *FImgOpen_ListView = nullptr;
     QListWidget *FGifOpen_ListView = nullptr;
 };

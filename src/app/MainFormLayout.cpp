@@ -2,6 +2,8 @@
 
 #include "app/DataModule.h"
 #include "app/MainForm.h"
+#include "documents/PhotoStrip.h"
+#include "platform/ImageViewWidget.h"
 #include "platform/Slider.h"
 
 #include <QAction>
@@ -100,14 +102,14 @@ void TVL_Main_Form::BuildMenus()
     };
 
     QMenu *file = addMenu("N1", T("파일(&F)"));
-    AddAction(file, "N7", T("열기"), false);
-    AddAction(file, "N29", T("닫기"), false);
+    AddAction(file, "N7", T("열기"), true);
+    AddAction(file, "N29", T("닫기"), true);
     file->addSeparator();
-    AddAction(file, "N30", T("저장하기"), false);
-    AddAction(file, "N31", T("다른 이름으로 저장"), false);
-    AddAction(file, "N66", T("기본 저장경로 설정"), false);
+    AddAction(file, "N30", T("저장하기"), true);
+    AddAction(file, "N31", T("다른 이름으로 저장"), true);
+    AddAction(file, "N66", T("기본 저장경로 설정"), true);
     file->addSeparator();
-    AddAction(file, "N65", T("출력하기"), false);
+    AddAction(file, "N65", T("출력하기"), true);
     file->addSeparator();
     connect(AddAction(file, "N_About", T("벨루미 정보"), true), &QAction::triggered, this, &TVL_Main_Form::ShowAbout);
     connect(AddAction(file, "N_Exit", T("벨루미 종료"), true), &QAction::triggered, this,
@@ -116,18 +118,18 @@ void TVL_Main_Form::BuildMenus()
     QMenu *edit = addMenu("N2", T("편집(&E)"));
     AddAction(edit, "N37", T("적용된 작업 초기화"), false);
     edit->addSeparator();
-    AddAction(edit, "N39", T("이미지 제거"), false);
-    AddAction(edit, "N40", T("모든 이미지 제거"), false);
+    AddAction(edit, "N39", T("이미지 제거"), true);
+    AddAction(edit, "N40", T("모든 이미지 제거"), true);
     edit->addSeparator();
-    AddAction(edit, "N42", T("클립보드에 이미지 복사"), false);
+    AddAction(edit, "N42", T("클립보드에 이미지 복사"), true);
     AddAction(edit, "N62", T("레이어 삭제"), false);
 
     QMenu *view = addMenu("N3", T("보기(&V)"));
-    AddAction(view, "N48", T("표준창보기"), false);
-    AddAction(view, "N49", T("듀얼창보기(적용전/후)"), false);
+    AddAction(view, "N48", T("표준창보기"), true);
+    AddAction(view, "N49", T("듀얼창보기(적용전/후)"), true);
     view->addSeparator();
-    AddAction(view, "N51", T("화면 크기에 맞춰 보기"), false);
-    AddAction(view, "N52", T("원본 크기로 보기"), false);
+    AddAction(view, "N51", T("화면 크기에 맞춰 보기"), true);
+    AddAction(view, "N52", T("원본 크기로 보기"), true);
 
     QMenu *effects = addMenu("N4", T("효과(&I)"));
     QMenu *tools = addMenu("N5", T("도구(&T)"));
@@ -269,37 +271,57 @@ QWidget *TVL_Main_Form::BuildCanvasArea()
     FCenter_Notebook = new QStackedWidget;
     FCenter_Notebook->setObjectName("Center_Notebook");
 
+    auto hostPanel = [](const QString &name) {
+        auto *panel = new QWidget;
+        panel->setObjectName(name);
+        auto *layout = new QVBoxLayout(panel);
+        layout->setContentsMargins(0, 0, 0, 0);
+        return panel;
+    };
     auto *norPage = new QWidget;
     norPage->setObjectName("Nor_Page");
     auto *norLayout = new QVBoxLayout(norPage);
     norLayout->setContentsMargins(0, 0, 0, 0);
     FPageControl1 = new QTabWidget;
     FPageControl1->setObjectName("PageControl1");
-    FPageControl1->addTab(BlackView("Tran_ImgView"), T("표준창보기"));
+    FTran_Panel2 = hostPanel("Tran_Panel2");
+    FTran_ImgView = new TImgViewWidget(FTran);
+    FTran_ImgView->setObjectName("Tran_ImgView");
+    FTran_Panel2->layout()->addWidget(FTran_ImgView);
+    FPageControl1->addTab(FTran_Panel2, T("표준창보기"));
+
     auto *dual = new QWidget;
     dual->setObjectName("TabSheet2");
     auto *dualLayout = new QHBoxLayout(dual);
     dualLayout->setContentsMargins(0, 0, 0, 0);
     dualLayout->setSpacing(0);
-    FOri_Panel = BlackView("Ori_Panel");
+    FOri_Panel = hostPanel("Ori_Panel");
+    FOri_ImgView = new TImgViewWidget(FOri);
+    FOri_ImgView->setObjectName("Ori_ImgView");
+    FOri_ImgView->SetScaleMode(smResize);
+    FOri_Panel->layout()->addWidget(FOri_ImgView);
     FPanel7 = new QWidget;
     FPanel7->setObjectName("Panel7");
     FPanel7->setFixedWidth(6);
+    FTran_Panel1 = hostPanel("Tran_Panel1");
     dualLayout->addWidget(FOri_Panel);
     dualLayout->addWidget(FPanel7);
-    dualLayout->addWidget(BlackView("Tran_Panel"));
+    dualLayout->addWidget(FTran_Panel1, 1);
     FPageControl1->addTab(dual, T("듀얼창보기(적용전/후)"));
-    FPageControl1->setTabEnabled(1, false);
     FLabel37 = new QLabel(T("\"듀얼창보기\"는 일부 편집기능을 사용할 수 없습니다."), FPageControl1);
     FLabel37->setObjectName("Label37");
     FLabel37->adjustSize();
     FLabel37->move(0, 4);
+    FLabel37->hide();
     norLayout->addWidget(FPageControl1);
     FCenter_Notebook->addWidget(norPage);
 
     QWidget *gifPage = BlackView("Gif_Page");
     FCenter_Notebook->addWidget(gifPage);
-    QWidget *addPage = BlackView("add_Img_Page");
+    QWidget *addPage = hostPanel("add_Img_Page");
+    FAdd_Img_ImgView = new TImgViewWidget(FAddImg);
+    FAdd_Img_ImgView->setObjectName("Add_Img_ImgView");
+    addPage->layout()->addWidget(FAdd_Img_ImgView);
     FCenter_Notebook->addWidget(addPage);
     return FCenter_Notebook;
 }
@@ -323,7 +345,6 @@ QWidget *TVL_Main_Form::BuildZoomBar()
     FResolution_Slider->SetRange(0, 1600);
     FResolution_Slider->SetValue(400);
     FResolution_Slider->setFixedWidth(110);
-    FResolution_Slider->setEnabled(false);
     auto *plus = new QToolButton;
     plus->setObjectName("Plus_PNGButton");
     plus->setText("+");
@@ -336,8 +357,7 @@ QWidget *TVL_Main_Form::BuildZoomBar()
     auto *fit = new QToolButton;
     fit->setObjectName("SetImg_PNGButton");
     fit->setText(T("맞춤"));
-    for (QToolButton *button : {minus, plus, original, fit})
-        button->setEnabled(false);
+    minus->setAutoRepeat(false);
     zoomLayout->addWidget(minus);
     zoomLayout->addWidget(FResolution_Slider);
     zoomLayout->addWidget(plus);
@@ -354,7 +374,7 @@ QWidget *TVL_Main_Form::BuildZoomBar()
     history->addWidget(NamedButton("Undo_Button", T("한단계 취소"), false));
     history->addWidget(NamedButton("Redo_Button", T("재실행"), false));
     history->addWidget(NamedButton("OriImg_Button", T("원본사진"), false));
-    history->addWidget(NamedButton("Button1", T("저장"), false));
+    history->addWidget(NamedButton("Button1", T("저장"), true));
     FPanel25->adjustSize();
     return FCenter_B_Panel;
 }
@@ -364,32 +384,29 @@ QWidget *TVL_Main_Form::BuildStrip()
     FPreView_Notebook = new QStackedWidget;
     FPreView_Notebook->setObjectName("PreView_Notebook");
     FPreView_Notebook->setFixedHeight(112);
-    auto buildPage = [this](const QString &pageName, const QString &listName, QListWidget *&list,
-                            const QStringList &buttonNames) {
+    auto buildPage = [this](const QString &pageName, QListWidget *list, const QStringList &buttonNames,
+                            bool available) {
         auto *page = new QWidget;
         page->setObjectName(pageName);
         auto *layout = new QHBoxLayout(page);
         layout->setContentsMargins(2, 2, 2, 2);
-        list = new QListWidget;
-        list->setObjectName(listName);
-        list->setViewMode(QListView::IconMode);
-        list->setFlow(QListView::LeftToRight);
-        list->setWrapping(false);
-        list->setIconSize(QSize(55, 55));
-        list->setGridSize(QSize(70, 70));
-        list->setMovement(QListView::Static);
-        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         layout->addWidget(list);
         auto *buttons = new QVBoxLayout;
         const QStringList captions = {T("추가"), T("제거"), T("전체제거")};
         for (int i = 0; i < 3; ++i)
-            buttons->addWidget(NamedButton(buttonNames[i], captions[i], false));
+            buttons->addWidget(NamedButton(buttonNames[i], captions[i], available));
         layout->addLayout(buttons);
         FPreView_Notebook->addWidget(page);
     };
-    buildPage("OpenImg_NoteBook", "ImgOpen_ListView", FImgOpen_ListView, {"Button17", "Button18", "Button19"});
-    buildPage("GIF_NoteBook", "GifOpen_ListView", FGifOpen_ListView, {"Button11", "Button12", "Button15"});
+    FImgOpen_ListView = new TPhotoStrip;
+    buildPage("OpenImg_NoteBook", FImgOpen_ListView, {"Button17", "Button18", "Button19"}, true);
+    FGifOpen_ListView = new QListWidget;
+    FGifOpen_ListView->setObjectName("GifOpen_ListView");
+    FGifOpen_ListView->setViewMode(QListView::IconMode);
+    FGifOpen_ListView->setFlow(QListView::LeftToRight);
+    FGifOpen_ListView->setWrapping(false);
+    FGifOpen_ListView->setGridSize(QSize(70, 70));
+    buildPage("GIF_NoteBook", FGifOpen_ListView, {"Button11", "Button12", "Button15"}, false);
     return FPreView_Notebook;
 }
 

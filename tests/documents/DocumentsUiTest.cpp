@@ -1,0 +1,409 @@
+#include "app/DataModule.h"
+#include "app/MainForm.h"
+#include "documents/DocumentCommands.h"
+#include "documents/ImageCodecs.h"
+#include "documents/PhotoStrip.h"
+#include "documents/ViewZoom.h"
+#include "platform/ImageViewWidget.h"
+#include "platform/Slider.h"
+
+#include <QtTest>
+#include <QtWidgets>
+#include <QPrinter>
+
+namespace {
+
+// Answers the next message box with the given button and keeps its text.
+void AnswerNextMessage(QMessageBox::StandardButton button, QString *text = nullptr)
+{
+    QTimer::singleShot(0, [button, text] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            AnswerNextMessage(button, text);
+            return;
+        }
+        if (text)
+            *text = box->text();
+        box->button(button)->click();
+    });
+}
+
+void WritePhoto(const QString &path, int w, int h, TColor32 colour)
+{
+    TBitmap32 b(w, h);
+    b.Clear(colour);
+    SavePhotoFile(path, b);
+}
+
+} // namespace
+
+class DocumentsUiTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir FDir;
+    QString FSea, FSky, FRose;
+    std::unique_ptr<TVL_DM> FDataModule;
+    std::unique_ptr<TVL_Main_Form> FForm;
+
+    TDocumentCommands &Docs() { return *FForm->Documents(); }
+    TUndoRedoImgList &Photos() { return FDataModule->FUndoRedoImgList; }
+    QStringList Panels()
+    {
+        QStringList texts;
+        for (QLabel *panel : FForm->statusBar()->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly))
+            texts << panel->text();
+        return texts;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(FDir.isValid());
+        qputenv("VELLUMI_REGISTRY", FDir.filePath("registry.json").toUtf8());
+        qputenv("XDG_CONFIG_HOME", FDir.filePath("config").toUtf8());
+        FSea = FDir.filePath("sea.jpg");
+        FSky = FDir.filePath("sky.png");
+        FRose = FDir.filePath("rose.bmp");
+        WritePhoto(FSea, 64, 48, Color32(0, 90, 200));
+        WritePhoto(FSky, 30, 60, Color32(250, 250, 0));
+        WritePhoto(FRose, 20, 20, Color32(255, 0, 0));
+    }
+
+    void init()
+    {
+        FDataModule = std::make_unique<TVL_DM>();
+        FForm = std::make_unique<TVL_Main_Form>(FDataModule.get());
+        FForm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(FForm.get()));
+        FForm->defaultPath = FDir.filePath("out");
+        QDir().mkpath(FForm->defaultPath);
+    }
+
+    void cleanup()
+    {
+        FForm.reset();
+        FDataModule.reset();
+    }
+
+    void emptyStatusBar()
+    {
+        const QStringList texts = Panels();
+        QCOMPARE(texts.mid(0, 4), QStringList({"", "이미지 크기:0 x 0", "선택된 개체:(0)", "총 0 개체"}));
+    }
+
+    void samePathInAnotherCaseOpensOnce()
+    {
+        Docs().ImageOpen(false, true, {FSea});
+        Docs().ImageOpen(false, true, {FSea.toUpper().replace(FDir.path().toUpper(), FDir.path())});
+        QCOMPARE(Photos().Count(), 1);
+        QCOMPARE(FForm->PhotoStrip()->count(), 1);
+        QCOMPARE(FForm->Canvas().Bitmap().Width(), 64);
+        const QStringList texts = Panels();
+        QCOMPARE(texts[0], QString("sea.jpg"));
+        QCOMPARE(texts[1], QString("이미지 크기:64 x 48"));
+        QCOMPARE(texts[3], QString("총 1 개체"));
+        QVERIFY(texts[2].startsWith("선택된 개체:1("));
+        QVERIFY(FForm->MenuAction("N31")->isEnabled());
+    }
+
+    void dropOnTheStripTakesOnlyPictureExtensions()
+    {
+        const QString upper = FDir.filePath("photo.JPEG");
+        const QString tif = FDir.filePath("scan.tif");
+        QFile::copy(FSea, upper);
+        QFile::copy(FSky, tif);
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(upper), QUrl::fromLocalFile(tif), QUrl::fromLocalFile(FSky)});
+        TPhotoStrip *strip = FForm->PhotoStrip();
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(strip->viewport(), &enter);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(strip->viewport(), &drop);
+        QCOMPARE(Photos().Count(), 2);
+        QCOMPARE(Photos().GetItem(0).OriFilePath, upper);
+        QCOMPARE(Photos().GetItem(1).OriFilePath, FSky);
+        QCOMPARE(strip->currentRow(), 1);
+    }
+
+    void undecodableDropsAreNamedAndTheRestOpens()
+    {
+        const QString broken = FDir.filePath("broken.png");
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\x89PNG\r\n\x1a\n garbage");
+        file.close();
+        QString message;
+        AnswerNextMessage(QMessageBox::Ok, &message);
+        Docs().ImageOpen(false, true, {FSea, broken, FSky});
+        QCOMPARE(Photos().Count(), 2);
+        QVERIFY2(message.contains("broken.png"), qPrintable(message));
+        QCOMPARE(FForm->Canvas().Bitmap().Width(), 30); // the last good one is current
+    }
+
+    void removalAsksOnlyForAnEditedPhoto()
+    {
+        Docs().ImageOpen(false, true, {FSea, FSky});
+        Docs().RemoveSelectedPhoto(); // sky, unedited: no question
+        QCOMPARE(Photos().Count(), 1);
+
+        Photos().GetItem(0).LogRecord(QStringLiteral("크기변경 (10,10)"));
+        FForm->PhotoStrip()->setCurrentRow(0);
+        AnswerNextMessage(QMessageBox::Cancel);
+        QVERIFY(!Docs().RemoveSelectedPhoto());
+        QCOMPARE(Photos().Count(), 1);
+        AnswerNextMessage(QMessageBox::No);
+        QVERIFY(Docs().RemoveSelectedPhoto());
+        QCOMPARE(Photos().Count(), 0);
+        QCOMPARE(Panels()[1], QString("이미지 크기:0 x 0"));
+        QVERIFY(FForm->Canvas().Bitmap().Empty());
+        QVERIFY(!FForm->MenuAction("N31")->isEnabled());
+    }
+
+    void removingTheSecondOfThreeMakesTheThirdCurrent()
+    {
+        Docs().ImageOpen(false, true, {FSea, FSky, FRose});
+        FForm->PhotoStrip()->setCurrentRow(1);
+        Docs().RemoveSelectedPhoto();
+        QCOMPARE(Photos().Count(), 2);
+        QCOMPARE(FForm->PhotoStrip()->currentRow(), 1);
+        QCOMPARE(Photos().GetItem(1).OriFilePath, FRose);
+        QCOMPARE(FForm->Canvas().Bitmap().Width(), 20);
+        QCOMPARE(FForm->PhotoStrip()->count(), 2);
+    }
+
+    void removeAllAsksNothing()
+    {
+        Docs().ImageOpen(false, true, {FSea, FSky});
+        Photos().GetItem(0).LogRecord(QStringLiteral("크기변경 (10,10)"));
+        Docs().RemoveAllPhotos();
+        QCOMPARE(Photos().Count(), 0);
+        QCOMPARE(FForm->PhotoStrip()->count(), 0);
+    }
+
+    void switchingDecodesTheClickedPhoto()
+    {
+        Docs().ImageOpen(false, true, {FSea, FSky});
+        TPhotoStrip *strip = FForm->PhotoStrip();
+        QTest::mouseClick(strip->viewport(), Qt::LeftButton, {}, strip->visualItemRect(strip->item(0)).center());
+        QCOMPARE(Docs().FListLastIndex, 0);
+        QCOMPARE(FForm->Canvas().Bitmap().Width(), 64);
+        QCOMPARE(FDataModule->FOriBitmap.Width(), 64);
+        QCOMPARE(Panels()[0], QString("sea.jpg"));
+    }
+
+    void quickSaveWritesThePrefixedNameAtQuality100()
+    {
+        Docs().ImageOpen(false, true, {FSea});
+        QString message;
+        AnswerNextMessage(QMessageBox::Ok, &message);
+        FForm->findChild<QAbstractButton *>("Button1")->click();
+        const QString written = FForm->defaultPath + "/Vellumi_sea.jpg";
+        QVERIFY(QFile::exists(written));
+        QCOMPARE(message, QDir::toNativeSeparators(written) + " 로 저장되었습니다.");
+        // Quality 100: every entry of the quantisation tables is 1.
+        QFile file(written);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        const int dqt = bytes.indexOf("\xFF\xDB");
+        QVERIFY(dqt > 0);
+        for (int i = 0; i < 64; ++i)
+            QCOMPARE(quint8(bytes[dqt + 5 + i]), quint8(1));
+    }
+
+    void saveAsWritesByExtensionAndNeverClaimsAnUnwrittenFile()
+    {
+        Docs().ImageOpen(false, true, {FSky});
+        const QString bmp = FDir.filePath("out/a.bmp");
+        Docs().ChooseSaveFile = [&](const QString &) { return bmp; };
+        QString message;
+        AnswerNextMessage(QMessageBox::Ok, &message);
+        Docs().SaveAs();
+        QCOMPARE(message, QString("저장이 완료되었습니다."));
+        QFile file(bmp);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(2), QByteArray("BM"));
+
+        // An extension that no writer takes is written as PNG under .png.
+        Docs().ChooseSaveFile = [&](const QString &) { return FDir.filePath("out/b.tif"); };
+        AnswerNextMessage(QMessageBox::Ok);
+        Docs().SaveAs();
+        QVERIFY(QFile::exists(FDir.filePath("out/b.png")));
+        QVERIFY(!QFile::exists(FDir.filePath("out/b.tif")));
+
+        // A folder that cannot be written says so.
+        FForm->defaultPath = FDir.filePath("no/such/folder");
+        AnswerNextMessage(QMessageBox::Ok, &message);
+        Docs().QuickSave();
+        QVERIFY2(message.startsWith("파일을 저장하지 못했습니다."), qPrintable(message));
+    }
+
+    void defaultFolderChoiceIsAnnounced()
+    {
+        const QString folder = FDir.filePath("chosen");
+        QDir().mkpath(folder);
+        Docs().ChooseFolder = [&] { return folder; };
+        QString message;
+        AnswerNextMessage(QMessageBox::Ok, &message);
+        Docs().ChooseDefaultFolder();
+        QCOMPARE(FForm->defaultPath, folder);
+        QVERIFY(FForm->defaultPathFlag);
+        QCOMPARE(message, "기본 저장 경로가 \"" + QDir::toNativeSeparators(folder) + "\"로 변경되었습니다.");
+    }
+
+    void closeAsksOnlyAboutAnEditedSelectedPhoto()
+    {
+        Docs().ImageOpen(false, true, {FSea});
+        QVERIFY(!Docs().AskSave());
+        Photos().GetItem(0).LogRecord(QStringLiteral("크기변경 (10,10)"));
+        QString message;
+        AnswerNextMessage(QMessageBox::Cancel, &message);
+        QVERIFY(!FForm->close());
+        QVERIFY(FForm->isVisible());
+        QVERIFY(message.contains(QDir::toNativeSeparators(FForm->defaultPath)));
+        AnswerNextMessage(QMessageBox::No);
+        QVERIFY(FForm->close());
+    }
+
+    void clipboardGetsTheCanvas()
+    {
+        Docs().ImageOpen(false, true, {FRose});
+        Docs().CopyToClipboard();
+        const QImage copied = QApplication::clipboard()->image();
+        QCOMPARE(copied.size(), QSize(20, 20));
+        QCOMPARE(QColor(copied.pixel(5, 5)), QColor(255, 0, 0));
+    }
+
+    void printingFitsThePageWidth()
+    {
+        QCOMPARE(TDocumentCommands::PrintTarget(4800, 2000, 1000), QRect(0, 0, 4800, 2400));
+        Docs().ImageOpen(false, true, {FSea});
+        const QString pdf = FDir.filePath("print.pdf");
+        Docs().ChoosePrinter = [&](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        };
+        Docs().Print();
+        QVERIFY(QFileInfo(pdf).size() > 500);
+        Docs().RemoveAllPhotos();
+        QString message;
+        AnswerNextMessage(QMessageBox::Ok, &message);
+        Docs().Print();
+        QCOMPARE(message, QString("출력할 이미지가 없습니다."));
+    }
+
+    void zoomCommands()
+    {
+        Docs().ImageOpen(false, true, {FSea});
+        TSlider *slider = FForm->ResolutionSlider();
+        auto *value = FForm->findChild<QLabel *>("SliderValue_Panel");
+        QCOMPARE(slider->Value(), 400);
+        QCOMPARE(value->text(), QString("400%"));
+
+        auto *plus = FForm->findChild<QAbstractButton *>("Plus_PNGButton");
+        QTest::mousePress(plus, Qt::LeftButton);
+        QCOMPARE(slider->Value(), 410);
+        QTRY_VERIFY_WITH_TIMEOUT(slider->Value() >= 430, 1000);
+        QTest::mouseRelease(plus, Qt::LeftButton);
+        const int held = slider->Value();
+        QTest::qWait(250);
+        QCOMPARE(slider->Value(), held);
+        QCOMPARE(FForm->Canvas().Scale(), held / 400.0);
+
+        FForm->findChild<QAbstractButton *>("Ori_PNGButton")->click();
+        QCOMPARE(value->text(), QString("400%"));
+        QCOMPARE(FForm->Canvas().Scale(), 1.0);
+    }
+
+    void fitUsesASinglePrecisionFactor()
+    {
+        const QString big = FDir.filePath("big.png");
+        WritePhoto(big, 4000, 3000, Color32(10, 10, 10));
+        Docs().ImageOpen(false, true, {big});
+        TImgViewWidget *canvas = FForm->CanvasWidget();
+        // The fit measures the view without its scroll bars.
+        canvas->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        canvas->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        FForm->resize(FForm->width() + 800 - canvas->viewport()->width(),
+                      FForm->height() + 500 - canvas->viewport()->height());
+        QTRY_COMPARE(canvas->viewport()->size(), QSize(800, 500));
+        FForm->findChild<QAbstractButton *>("SetImg_PNGButton")->click();
+        QCOMPARE(FForm->ResolutionSlider()->Value(), 66);
+        QCOMPARE(FForm->Canvas().Scale(), 0.165);
+        QCOMPARE(FForm->Zoom()->LastSetImg(), sitSetImg);
+        // Fit stays in force: a bigger canvas fits again.
+        FForm->resize(FForm->width() + 400, FForm->height() + 250);
+        QTRY_COMPARE(canvas->viewport()->size(), QSize(1200, 750));
+        QCOMPARE(FForm->ResolutionSlider()->Value(), 100);
+    }
+
+    void dualViewDisablesZoomAndShowsTheOriginal()
+    {
+        Docs().ImageOpen(false, true, {FSea});
+        FForm->MenuAction("N49")->trigger();
+        auto *minus = FForm->findChild<QAbstractButton *>("Minus_PNGButton");
+        QVERIFY(!minus->isEnabled());
+        QVERIFY(FForm->findChild<QWidget *>("Ori_Panel")->isVisible());
+        QCOMPARE(FForm->CanvasWidget()->parentWidget()->objectName(), QString("Tran_Panel1"));
+        QCOMPARE(FForm->CanvasWidget()->ScaleMode(), smResize);
+        FForm->MenuAction("N48")->trigger();
+        QVERIFY(minus->isEnabled());
+        QCOMPARE(FForm->CanvasWidget()->parentWidget()->objectName(), QString("Tran_Panel2"));
+    }
+
+    void colourUnderThePointer()
+    {
+        Docs().ImageOpen(false, true, {FRose});
+        TImgViewWidget *canvas = FForm->CanvasWidget();
+        const QPointF origin = canvas->PictureOrigin();
+        QTest::mouseMove(canvas->viewport(), (origin + QPointF(5, 5)).toPoint());
+        QTRY_COMPARE(Panels()[5], QString("R:255 G:0 B:0"));
+    }
+
+    void screenshots()
+    {
+        const QString folder = qEnvironmentVariable("VELLUMI_SCREENSHOT_DIR");
+        if (folder.isEmpty())
+            QSKIP("set VELLUMI_SCREENSHOT_DIR to write the documentation screenshots");
+        // Three made-up scenes: sky over sea, a sunset, a meadow.
+        const QStringList names = {"harbour.jpg", "sunset.png", "meadow.bmp"};
+        const QList<QList<QColor>> skies = {{QColor(90, 160, 230), QColor(20, 70, 140)},
+                                            {QColor(250, 160, 60), QColor(120, 30, 90)},
+                                            {QColor(170, 220, 250), QColor(60, 150, 60)}};
+        QStringList paths;
+        for (int i = 0; i < 3; ++i) {
+            QImage scene(1200, 800, QImage::Format_ARGB32);
+            QPainter painter(&scene);
+            QLinearGradient sky(0, 0, 0, 800);
+            sky.setColorAt(0, skies[i][0]);
+            sky.setColorAt(1, skies[i][1]);
+            painter.fillRect(scene.rect(), sky);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setBrush(QColor(255, 240, 180));
+            painter.setPen(Qt::NoPen);
+            painter.drawEllipse(QPointF(300 + 300 * i, 250), 90, 90);
+            painter.setBrush(skies[i][1].darker(150));
+            painter.drawRect(0, 560, 1200, 240);
+            painter.end();
+            TBitmap32 bitmap;
+            bitmap.Assign(scene);
+            paths << FDir.filePath(names[i]);
+            SavePhotoFile(paths.last(), bitmap);
+        }
+        FForm->resize(1100, 720);
+        Docs().ImageOpen(false, true, paths);
+        Photos().GetItem(1).LogRecord(QStringLiteral("크기변경 (10,10)"));
+        TPhotoStrip *strip = FForm->PhotoStrip();
+        QTest::mouseClick(strip->viewport(), Qt::LeftButton, {}, strip->visualItemRect(strip->item(0)).center());
+        FForm->findChild<QAbstractButton *>("SetImg_PNGButton")->click();
+        QTest::qWait(200);
+        QVERIFY(FForm->grab().save(folder + "/three-photos.png"));
+        FForm->MenuAction("N49")->trigger();
+        QTest::qWait(200);
+        QVERIFY(FForm->grab().save(folder + "/dual-view.png"));
+    }
+};
+
+QTEST_MAIN(DocumentsUiTest)
+#include "DocumentsUiTest.moc"
