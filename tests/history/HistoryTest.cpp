@@ -396,3 +396,47 @@ TEST(HistoryButtons, FollowThePhotosPosition)
 }
 
 } // namespace
+
+namespace {
+
+TEST(UndoRedoLists, RewritingKeepsPositionAndCount)
+{
+    TUndoRedoImgList photos;
+    TUndoRedoImgListItem &photo = photos.AddItem(-1, QStringLiteral("C:/Photos/A.JPG"), nullptr);
+    EXPECT_EQ(photo.LogRecord(Flip()), 0);
+    EXPECT_EQ(photo.LogRecord(Stamp({0, 0, 1, 1})), 1);
+    photo.Index = 0;
+    photo.RewriteRecord(1, Stamp({4, 4, 5, 5}));
+    EXPECT_EQ(photo.Index, 0);
+    EXPECT_EQ(photo.UndoRedoList->Count(), 2);
+    EXPECT_EQ(photo.UndoRedoList->GetItem(1).Apply_Str, Stamp({4, 4, 5, 5}));
+    EXPECT_THROW(photo.RewriteRecord(2, Flip()), std::out_of_range);
+
+    photo.UndoRedoList->InsertItem(0, Resize(1, 1));
+    EXPECT_EQ(photo.UndoRedoList->GetItem(0).Apply_Str, Resize(1, 1));
+    photo.UndoRedoList->DelItem(0);
+    EXPECT_THROW(photo.UndoRedoList->DelItem(2), std::out_of_range);
+    EXPECT_EQ(photos.IndexOfPath(QStringLiteral("c:/photos/a.jpg")), 0);
+    EXPECT_EQ(photos.IndexOfPath(QStringLiteral("c:/photos/b.jpg")), -1);
+    EXPECT_THROW(photos.AddItem(3, QStringLiteral("b.png"), nullptr), std::out_of_range);
+    EXPECT_EQ(photos.Count(), 1);
+}
+
+TEST(FilterLists, KeepTheirArgumentOrder)
+{
+    TFilterList filters;
+    filters.AddItem(QStringLiteral("Blur"), 3, 30, 20, 10);
+    filters.InsertItem(0, QStringLiteral("Noise"), 3, 2, 1, 1);
+    ASSERT_EQ(filters.Count(), 2);
+    const TFilterItem &blur = filters.GetFilterItem(1);
+    EXPECT_EQ(blur.FilterIndex, 3);
+    EXPECT_EQ(blur.FilterValue1, 10);
+    EXPECT_EQ(blur.FilterValue3, 30);
+    EXPECT_EQ(filters.GetFilterItem(0).FilterIndex, 1);
+    EXPECT_EQ(filters.GetFilterItem(0).FilterValue1, 1);
+    filters.DeleteItem(0);
+    EXPECT_EQ(filters.GetFilterItem(0).FilterName, QStringLiteral("Blur"));
+    EXPECT_THROW(filters.GetFilterItem(1), std::out_of_range);
+}
+
+} // namespace
