@@ -134,3 +134,32 @@ TEST(ApplyEffect, NoiseFollowsTheSeed)
     EXPECT_TRUE(SamePixels(a, direct));
     EXPECT_FALSE(SamePixels(a, c));
 }
+
+TEST(ApplyEffect, ReservedMorphologyShiftAndSmoothBlur)
+{
+    // One white pixel at (2, 2) of a black 5 x 5 picture.
+    TBitmap32 dot = Uniform(5, 5, Color32(0, 0, 0, 9));
+    *dot.PixelPtr(2, 2) = Color32(255, 255, 255, 9);
+    auto whiteAt = [](const TBitmap32 &b, int x0, int y0, int x1, int y1) {
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 5; ++x) {
+                const bool inside = x >= x0 && x <= x1 && y >= y0 && y <= y1;
+                if (b.Pixel(x, y) != (inside ? 0xFFFFFFFFu : 0xFF000000u))
+                    return false;
+            }
+        return true;
+    };
+    EXPECT_TRUE(whiteAt(Applied(dot, 19, 0), 1, 1, 3, 3)); // dilate
+    EXPECT_TRUE(whiteAt(Applied(dot, 18, 0), 9, 9, 0, 0)); // erode: nothing left
+    EXPECT_TRUE(whiteAt(Applied(dot, 21, 0), 2, 2, 2, 2)); // dilate then erode
+    EXPECT_TRUE(whiteAt(Applied(dot, 20, 0), 9, 9, 0, 0)); // erode then dilate
+    EXPECT_TRUE(whiteAt(Applied(dot, 22, 0), 1, 1, 3, 3)); // dilated minus eroded
+    const TBitmap32 shifted = Applied(dot, 13, 4, 2, 0, 1); // wraps to (1, 4)
+    EXPECT_EQ(shifted.Pixel(1, 4), Color32(255, 255, 255, 9));
+    EXPECT_EQ(shifted.Pixel(2, 2), Color32(0, 0, 0, 9));
+    const TBitmap32 smooth = Applied(dot, 15, 0); // 1-2-1 weights over 16
+    EXPECT_EQ(smooth.Pixel(2, 2), Color32(63, 63, 63, 255));
+    EXPECT_EQ(smooth.Pixel(1, 2), Color32(31, 31, 31, 255));
+    EXPECT_EQ(smooth.Pixel(1, 1), Color32(15, 15, 15, 255));
+    EXPECT_EQ(smooth.Pixel(0, 0), Color32(0, 0, 0, 9)); // border kept
+}

@@ -8,17 +8,6 @@ namespace {
 
 TBitmap32 Pixel1(TColor32 c) { return Uniform(1, 1, c); }
 
-TConvolveKernel SoftGlowKernel()
-{
-    TConvolveKernel k{};
-    for (int i = 2; i <= 4; ++i)
-        for (int j = 2; j <= 4; ++j)
-            k[i * 7 + j] = 4;
-    k[3 * 7 + 3] = -33;
-    k[49] = 1;
-    return k;
-}
-
 // The convolution as written: every tap, every channel, int64 sums.
 TBitmap32 ReferenceConvolve(const TBitmap32 &in, const TConvolveKernel &k, int n)
 {

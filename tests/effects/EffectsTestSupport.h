@@ -1,6 +1,7 @@
 #pragma once
 // Small fixtures for the effects tests.
 
+#include "effects/BlendBitmap.h"
 #include "platform/Bitmap32.h"
 
 #include <gtest/gtest.h>
@@ -64,4 +65,16 @@ inline const std::vector<std::pair<int, int>> &OddSizes()
     static const std::vector<std::pair<int, int>> sizes{{1, 1}, {1, 9}, {9, 1}, {2, 3}, {7, 7},
                                                         {13, 5}, {37, 29}, {101, 3}, {4001, 37}};
     return sizes;
+}
+
+// 7 x 7, divisor 1, zero but for the inner 3 x 3: 4 around, -33 in the centre.
+inline TConvolveKernel SoftGlowKernel()
+{
+    TConvolveKernel k{};
+    for (int i = 2; i <= 4; ++i)
+        for (int j = 2; j <= 4; ++j)
+            k[i * 7 + j] = 4;
+    k[3 * 7 + 3] = -33;
+    k[49] = 1;
+    return k;
 }

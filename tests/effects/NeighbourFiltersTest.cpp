@@ -60,14 +60,8 @@ TBitmap32 ReferenceGrayOutline(const TBitmap32 &in)
 // Soft glow from the public pieces: the full convolution, the blurs, the blend.
 TBitmap32 ReferenceSoftGlow(const TBitmap32 &in)
 {
-    TConvolveKernel k{};
-    for (int i = 2; i <= 4; ++i)
-        for (int j = 2; j <= 4; ++j)
-            k[i * 7 + j] = 4;
-    k[3 * 7 + 3] = -33;
-    k[49] = 1;
     TBitmap32 e = Copy(in), s = Copy(in);
-    ConvolveBitmap(e, k, 7);
+    ConvolveBitmap(e, SoftGlowKernel(), 7);
     ReferenceBlur(e, 1);
     ReferenceBlur(s, 2);
     TBitmap32 out(in.Width(), in.Height());
