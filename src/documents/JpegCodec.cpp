@@ -49,6 +49,17 @@ void InitError(TJpegError &error)
     error.message[0] = '\0';
 }
 
+// Rows go to and from libjpeg a batch at a time, straight from the raster.
+constexpr int RowBatch = 16;
+
+JDIMENSION PointRows(JSAMPROW *rows, TColor32 *bits, JDIMENSION y, int width, int height)
+{
+    const int count = std::min<int>(RowBatch, height - int(y));
+    for (int i = 0; i < count; ++i)
+        rows[i] = reinterpret_cast<JSAMPROW>(bits + (std::size_t(y) + std::size_t(i)) * std::size_t(width));
+    return JDIMENSION(count);
+}
+
 struct TJpegDecoder {
     jpeg_decompress_struct info;
     TJpegError error;
@@ -101,14 +112,10 @@ bool DecodeRows(TJpegDecoder &d, TColor32 *bits, int width, int height)
     } else {
         // The BGRA output is our 0xAARRGGBB word on little-endian machines:
         // libjpeg writes straight into the raster's rows.
-        constexpr int Batch = 16;
-        JSAMPROW rows[Batch];
+        JSAMPROW rows[RowBatch];
         while (d.info.output_scanline < d.info.output_height) {
-            const JDIMENSION y = d.info.output_scanline;
-            const int count = std::min<int>(Batch, height - int(y));
-            for (int i = 0; i < count; ++i)
-                rows[i] = reinterpret_cast<JSAMPROW>(bits + (std::size_t(y) + std::size_t(i)) * std::size_t(width));
-            jpeg_read_scanlines(&d.info, rows, JDIMENSION(count));
+            const JDIMENSION count = PointRows(rows, bits, d.info.output_scanline, width, height);
+            jpeg_read_scanlines(&d.info, rows, count);
         }
     }
     jpeg_finish_decompress(&d.info);
@@ -175,15 +182,11 @@ bool EncodeRows(TJpegEncoder &e, const TColor32 *bits, int width, int height)
         e.info.comp_info[c].v_samp_factor = 1;
     }
     jpeg_start_compress(&e.info, TRUE);
-    constexpr int Batch = 16;
-    JSAMPROW rows[Batch];
+    JSAMPROW rows[RowBatch];
     while (e.info.next_scanline < e.info.image_height) {
-        const JDIMENSION y = e.info.next_scanline;
-        const int count = std::min<int>(Batch, height - int(y));
-        for (int i = 0; i < count; ++i)
-            rows[i] = reinterpret_cast<JSAMPROW>(
-                const_cast<TColor32 *>(bits + (std::size_t(y) + std::size_t(i)) * std::size_t(width)));
-        jpeg_write_scanlines(&e.info, rows, JDIMENSION(count));
+        // libjpeg only reads these rows; its interface has no const.
+        const JDIMENSION count = PointRows(rows, const_cast<TColor32 *>(bits), e.info.next_scanline, width, height);
+        jpeg_write_scanlines(&e.info, rows, count);
     }
     jpeg_finish_compress(&e.info);
     return true;

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 
 #include <gif_lib.h>
 #include <jpeglib.h>
@@ -178,6 +178,36 @@ QByteArray MakeGif(const TGifSpec &spec)
                     spec.width);
     EGifCloseFile(gif, &error);
     GifFreeMapObject(map);
+    return out;
+}
+
+QByteArray MakeCmykJpeg(int width, int height, const std::uint8_t (&cmyk)[4])
+{
+    jpeg_compress_struct info;
+    jpeg_error_mgr error;
+    info.err = jpeg_std_error(&error);
+    jpeg_create_compress(&info);
+    unsigned char *buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = JDIMENSION(width);
+    info.image_height = JDIMENSION(height);
+    info.input_components = 4;
+    info.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 100, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row;
+    for (int x = 0; x < width; ++x)
+        row.insert(row.end(), cmyk, cmyk + 4);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    QByteArray out(reinterpret_cast<const char *>(buffer), qsizetype(size));
+    jpeg_destroy_compress(&info);
+    std::free(buffer);
     return out;
 }
 

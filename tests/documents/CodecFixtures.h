@@ -63,6 +63,10 @@ struct TGifSpec {
 };
 QByteArray MakeGif(const TGifSpec &spec);
 
+// A CMYK JPEG (with libjpeg's Adobe marker) of width x height pixels, all of
+// the given ink values as stored.
+QByteArray MakeCmykJpeg(int width, int height, const std::uint8_t (&cmyk)[4]);
+
 // The sampling factors and component count of a JPEG's frame header.
 struct TJpegFrameInfo {
     int components = 0;

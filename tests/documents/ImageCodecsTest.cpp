@@ -115,6 +115,26 @@ TEST_F(ImageCodecs, JpegDecodeMatchesDjpeg)
     }
 }
 
+// Adobe CMYK is stored inverted: 255 is no ink. Cyan ink alone, and half
+// black over no colour ink.
+TEST_F(ImageCodecs, AdobeCmykJpegBecomesRgb)
+{
+    const struct {
+        std::uint8_t cmyk[4];
+        TColor32 rgb;
+    } cases[] = {{{0, 255, 255, 255}, Color32(0, 255, 255)}, {{255, 255, 255, 128}, Color32(128, 128, 128)}};
+    for (const auto &c : cases) {
+        WriteFile(Path("cmyk.jpg"), fixtures::MakeCmykJpeg(16, 16, c.cmyk));
+        TBitmap32 b;
+        LoadPhotoFile(Path("cmyk.jpg"), b);
+        ASSERT_EQ(b.Width(), 16);
+        TBitmap32 expected(16, 16);
+        expected.Clear(c.rgb);
+        EXPECT_LE(MaxChannelDifference(b, expected), 2);
+        EXPECT_EQ(AlphaComponent(b.Pixel(8, 8)), 255);
+    }
+}
+
 TEST_F(ImageCodecs, ContentDecidesOverTheName)
 {
     SavePhotoFile(Path("photo.png"), fixtures::Gradient(5, 4));
