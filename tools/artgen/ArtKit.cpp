@@ -164,6 +164,22 @@ QColor Mix(QColor a, QColor b, double t)
                             float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
 }
 
+QPainterPath PolyPath(std::initializer_list<QPointF> points, bool close)
+{
+    QPainterPath path;
+    bool first = true;
+    for (QPointF pt : points) {
+        if (first)
+            path.moveTo(pt);
+        else
+            path.lineTo(pt);
+        first = false;
+    }
+    if (close)
+        path.closeSubpath();
+    return path;
+}
+
 QPainterPath RegularStar(QPointF centre, double outer, double inner, int points, double turn)
 {
     QPainterPath path;
@@ -196,22 +212,18 @@ QPainterPath Heart(QPointF c, double s)
     return path;
 }
 
+static QString FontFamily(const QString &file)
+{
+    const int id = QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/fonts/truetype/nanum/") + file);
+    if (id < 0)
+        throw std::runtime_error(("the font " + file + " (package fonts-nanum) is not installed").toStdString());
+    return QFontDatabase::applicationFontFamilies(id).value(0);
+}
+
 QPainterPath TextPath(const QString &text, double pixelSize, bool bold)
 {
-    static const QString regular = [] {
-        const int id = QFontDatabase::addApplicationFont(
-            QStringLiteral("/usr/share/fonts/truetype/nanum/NanumGothic.ttf"));
-        if (id < 0)
-            throw std::runtime_error("the font NanumGothic (fonts-nanum) is not installed");
-        return QFontDatabase::applicationFontFamilies(id).value(0);
-    }();
-    static const QString heavy = [] {
-        const int id = QFontDatabase::addApplicationFont(
-            QStringLiteral("/usr/share/fonts/truetype/nanum/NanumGothicBold.ttf"));
-        if (id < 0)
-            throw std::runtime_error("the font NanumGothicBold (fonts-nanum) is not installed");
-        return QFontDatabase::applicationFontFamilies(id).value(0);
-    }();
+    static const QString regular = FontFamily(QStringLiteral("NanumGothic.ttf"));
+    static const QString heavy = FontFamily(QStringLiteral("NanumGothicBold.ttf"));
     QFont font(bold ? heavy : regular);
     font.setPixelSize(int(std::lround(pixelSize)));
     font.setHintingPreference(QFont::PreferNoHinting);

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -82,6 +83,8 @@ QImage NewCanvas(int width, int height, QColor fill = Qt::transparent);
 void PrepPainter(QPainter &painter);
 
 QColor Mix(QColor a, QColor b, double t);
+// A polyline through the points, closed into a polygon when asked.
+QPainterPath PolyPath(std::initializer_list<QPointF> points, bool close);
 QPainterPath RegularStar(QPointF centre, double outer, double inner, int points, double turn = 0);
 QPainterPath Heart(QPointF centre, double size);
 // Glyph outlines of a text in a Debian font, unhinted, as a path.

@@ -146,7 +146,7 @@ TShape Thought(int k)
 TShape Shout(int k)
 {
     TShape s;
-    const QRectF area = k < 5 ? QRectF(10, 10, 280, 230) : QRectF(8, 20, 284, 260);
+    const QRectF area = k < 5 ? QRectF(10, 10, 280, 230) : (k == 7 || k == 8) ? QRectF(44, 30, 212, 230) : QRectF(8, 20, 284, 260);
     // The last shout has no tail.
     static const QPointF tips[10] = {{40, 292}, {262, 292}, {150, 296}, {6, 230}, {294, 230},
                                      {20, 296}, {280, 296}, {4, 150}, {296, 150}, {0, 0}};
@@ -221,11 +221,14 @@ TShape Caption(int k)
         break;
     }
     case 7: {
-        QPainterPath scroll = Rounded(QRectF(30, 56, 240, 188), 6);
-        scroll.addEllipse(QRectF(14, 40, 40, 40));
-        scroll.addEllipse(QRectF(246, 220, 40, 40));
+        // A scroll: a sheet between two rolls.
+        QPainterPath scroll = Rounded(QRectF(40, 60, 220, 180), 2);
+        scroll.addRoundedRect(QRectF(22, 38, 256, 30), 15, 15);
+        scroll.addRoundedRect(QRectF(22, 232, 256, 30), 15, 15);
         scroll.setFillRule(Qt::WindingFill);
         s.Body = scroll.simplified();
+        for (QPointF end : {QPointF(37, 53), QPointF(263, 53), QPointF(37, 247), QPointF(263, 247)})
+            s.Extra.addEllipse(end, 7, 7);
         break;
     }
     case 8: s.Body = Rounded(QRectF(50, 30, 236, 220), 40).united(Tail({54, 110}, {54, 170}, {6, 196}, 0)); break;

@@ -18,17 +18,7 @@ void Outlined(QPainter &p, const QPainterPath &path, QColor fill = Qt::white)
     p.drawPath(path);
 }
 
-QPainterPath Poly(std::initializer_list<QPointF> pts)
-{
-    QPainterPath path;
-    bool first = true;
-    for (QPointF pt : pts) {
-        first ? path.moveTo(pt) : path.lineTo(pt);
-        first = false;
-    }
-    path.closeSubpath();
-    return path;
-}
+QPainterPath Poly(std::initializer_list<QPointF> pts) { return PolyPath(pts, true); }
 
 // Tools drawn along the diagonal with the tip at (x, y).
 void Pen(QPainter &p, QPointF t)

@@ -49,21 +49,7 @@ struct TG {
     }
 };
 
-QPainterPath Poly(std::initializer_list<QPointF> pts, bool close = false)
-{
-    QPainterPath path;
-    bool first = true;
-    for (QPointF pt : pts) {
-        if (first)
-            path.moveTo(pt);
-        else
-            path.lineTo(pt);
-        first = false;
-    }
-    if (close)
-        path.closeSubpath();
-    return path;
-}
+QPainterPath Poly(std::initializer_list<QPointF> pts, bool close = false) { return PolyPath(pts, close); }
 
 QPainterPath Rect(double x, double y, double w, double h, double r = 0)
 {

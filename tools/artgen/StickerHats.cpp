@@ -248,6 +248,7 @@ void RabbitHat(QPainter &p)
 
 void SheepHat(QPainter &p)
 {
+    p.translate(20, 0);
     for (int s : {-1, 1}) {
         QPainterPath horn;
         const QPointF c(120 + s * 92, 120);
@@ -337,7 +338,7 @@ void SantaHat(QPainter &p)
 
 void ReindeerBand(QPainter &p)
 {
-    p.translate(10, 0);
+    p.translate(20, 0);
     const QColor antler(160, 110, 60);
     auto branch = [&](const QPainterPath &path) {
         p.setBrush(Qt::NoBrush);
@@ -466,9 +467,9 @@ std::vector<TStickerDraw> HatStickers()
         {"PANDAHAT", 240, 200, PandaHat},
         {"PIGHAT", 240, 200, PigHat},
         {"RABBITHAT", 240, 262, RabbitHat},
-        {"RUDOLPOOHAT", 260, 214, ReindeerBand},
+        {"RUDOLPOOHAT", 280, 214, ReindeerBand},
         {"SANTAHAT", 240, 204, SantaHat},
-        {"SHEEPHAT", 240, 170, SheepHat},
+        {"SHEEPHAT", 280, 170, SheepHat},
         {"SHREK_CATHAT", 250, 172, CavalierHat},
         {"SHREK_HAT", 280, 186, OgreEars},
     };

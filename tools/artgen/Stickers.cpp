@@ -657,6 +657,7 @@ void Smiley(QPainter &p)
 
 void Octopus(QPainter &p)
 {
+    p.translate(16, 0);
     const QColor skin(240, 90, 80);
     for (int i = 0; i < 8; ++i) {
         const double x0 = 48 + i * 19;
@@ -890,7 +891,7 @@ std::vector<TStickerDraw> OtherStickers()
         {"ICECREAM", 150, 260, IceCream},
         {"KUMA", 220, 200, Kuma},
         {"MSN", 200, 200, Smiley},
-        {"OCTOPUS", 220, 226, Octopus},
+        {"OCTOPUS", 252, 226, Octopus},
         {"ROMANCEFACE", 224, 210, RomanceFace},
         {"TIGERMASK", 240, 164, TigerMask},
         {"ZOMBIE", 200, 228, Zombie},
