@@ -46,7 +46,10 @@ bool ReadArgs(const QStringList &args, TReplayArgs &out, QString &error)
                 error = QStringLiteral("cannot read the log '%1': %2").arg(value, file.errorString());
                 return false;
             }
-            const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+            QString content = QString::fromUtf8(file.readAll());
+            if (content.startsWith(QChar(0xFEFF)))
+                content.remove(0, 1);
+            const QStringList lines = content.split(u'\n');
             for (QString line : lines) {
                 if (line.endsWith(u'\r'))
                     line.chop(1);

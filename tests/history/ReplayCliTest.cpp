@@ -60,6 +60,10 @@ TEST_F(ReplayCliTest, BadInputFailsAndWritesNothing)
     ASSERT_TRUE(log.open(QIODevice::WriteOnly));
     log.write("\xED\x9A\x8C\xEC\xA0\x84 (0)\r\n\n\xED\x9A\x8C\xEC\xA0\x84 (x)\n");
     log.close();
+    QFile marked(Path("marked.log"));
+    ASSERT_TRUE(marked.open(QIODevice::WriteOnly));
+    marked.write("\xEF\xBB\xBF\xED\x9A\x8C\xEC\xA0\x84 (1.5)\n");
+    marked.close();
 
     struct TCase {
         QStringList Args;
@@ -69,6 +73,7 @@ TEST_F(ReplayCliTest, BadInputFailsAndWritesNothing)
         {{"--record", "크기변경 (2,2)", "--record", "크기변경 (2,x)"}, "record 2:"},
         {{"--record", "Resize (2,2)"}, "unknown record kind"},
         {{"--log", Path("edits.log")}, "record 2:"},
+        {{"--log", Path("marked.log")}, "ARotate_Index is not an integer"},
         {{"--log", Path("missing.log")}, "cannot read the log"},
         {{"--viewport", "0x5"}, "--viewport"},
         {{"--frobnicate"}, "unknown option"},
