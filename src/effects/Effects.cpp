@@ -293,7 +293,7 @@ bool TEffects::Sharpen(const TBitmap32 &SourceBitmap, TBitmap32 &TargetBitmap, c
     SharpenRule rule;
     rule.selection = ASelection;
     const long double a = std::nearbyintl(APercent * 255 / 100);
-    const long long contrastAmount = std::fabs(a) > 1e15L ? (a < 0 ? -(1LL << 50) : 1LL << 50) : (long long)a;
+    const auto contrastAmount = (long long)std::clamp<long double>(a, -(1LL << 40), 1LL << 40);
     for (int v = 0; v < 256; ++v) {
         const long double u = std::nearbyintl(v * APercent / 100);
         const int up = int(std::clamp<long double>(v + u, 0, 255)), down = int(std::clamp<long double>(v - u, 0, 255));
