@@ -110,6 +110,18 @@ TImageLayer *TImgView32::FindLayer(std::int32_t identity)
     return nullptr;
 }
 
+TImageLayer *TImgView32::LayerAt(const QPointF &point)
+{
+    for (auto it = FLayers.rbegin(); it != FLayers.rend(); ++it) {
+        TImageLayer &layer = **it;
+        const QRectF &r = layer.Location;
+        if (layer.Visible && layer.HitTest && point.x() >= r.left() && point.x() < r.right() &&
+            point.y() >= r.top() && point.y() < r.bottom())
+            return &layer;
+    }
+    return nullptr;
+}
+
 void TImgView32::DeleteLayer(const TImageLayer &layer)
 {
     FLayers.erase(Find(layer));

@@ -43,6 +43,8 @@ public:
     int Tag = -1;
     QRectF Location;
     bool Visible = true;
+    // Whether presses reach the layer (placeholders take none).
+    bool HitTest = true;
     // Bitmap layers: the picture, drawn with its draw mode and master alpha;
     // in dmTransparent the pixels equal to TransparentColor are left out.
     std::unique_ptr<TBitmap32> Bitmap;
@@ -81,6 +83,9 @@ public:
     // -1 when the layer is not in this view.
     int IndexOf(const TImageLayer &layer) const;
     TImageLayer *FindLayer(std::int32_t identity);
+    // The topmost visible, hit-testable layer whose location holds the
+    // image point, or nullptr.
+    TImageLayer *LayerAt(const QPointF &point);
     void DeleteLayer(const TImageLayer &layer);
     void DeleteLayerAt(int index);
     // Deletes the count topmost layers (the tools make theirs in pairs).

@@ -81,6 +81,26 @@ TEST(ImageViewModel, LayersAreFoundByIdentityAndKeepTheirOrder)
     EXPECT_THROW(view.Layer(5), std::out_of_range);
 }
 
+TEST(ImageViewModel, HitTestingFindsTheTopmostLayerThatTakesPresses)
+{
+    TImgView32 view;
+    TImageLayer &low = view.AddLayer(lkBitmap);
+    low.Location = QRectF(0, 0, 10, 10);
+    TImageLayer &high = view.AddLayer(lkPositioned);
+    high.Location = QRectF(5, 5, 10, 10);
+    TImageLayer &placeholder = view.AddLayer(lkBitmap);
+    placeholder.Location = QRectF(0, 0, 20, 20);
+    placeholder.HitTest = false;
+
+    EXPECT_EQ(view.LayerAt(QPointF(6, 6)), &high);
+    EXPECT_EQ(view.LayerAt(QPointF(4.5, 9.9)), &low);
+    EXPECT_EQ(view.LayerAt(QPointF(15, 15)), nullptr);
+    high.ToggleHidden();
+    EXPECT_EQ(view.LayerAt(QPointF(6, 6)), &low);
+    low.Visible = false;
+    EXPECT_EQ(view.LayerAt(QPointF(6, 6)), nullptr);
+}
+
 TEST(ImageViewModel, RenderShowsOnlyVisibleLayersAtImageResolution)
 {
     TImgView32 view;
@@ -92,8 +112,6 @@ TEST(ImageViewModel, RenderShowsOnlyVisibleLayersAtImageResolution)
     BitmapLayer(view, QRectF(1, 1, 2, 2), Filled(2, 2, Blue));
     BitmapLayer(view, QRectF(0, 0, 6, 4), Filled(6, 4, Green)).ToggleHidden();
     BitmapLayer(view, QRectF(0, 0, 6, 4), Filled(6, 4, Green)).Visible = false;
-    BitmapLayer(view, QRectF(0, 0, 6, 4), Filled(6, 4, Green)).Kind();
-    view.Layer(view.LayerCount() - 1).Visible = false;
     TImageLayer &frame = view.AddLayer(lkRubberBand);
     frame.Location = QRectF(0, 0, 6, 4);
     frame.Bitmap = Filled(6, 4, Green);
