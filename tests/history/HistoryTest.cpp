@@ -8,7 +8,8 @@ TColor32 Original(int x, int y) { return Color32(x * 10, y * 10, 77); }
 
 QString Resize(int w, int h) { return TOpRecord(rkSizeChange).Set("AW", w).Set("AH", h).ToString(); }
 QString Crop(TRecordRect r) { return TOpRecord(rkCut).Set("ARect", r).ToString(); }
-QString Flip() { return TOpRecord(rkRotate).Set("ARotate_Index", 1).ToString(); }
+// Kind 3 mirrors left to right.
+QString Flip() { return TOpRecord(rkRotate).Set("ARotate_Index", 3).ToString(); }
 QString Stamp(TRecordRect r) { return TOpRecord(rkStamp).Set("ARect", r).ToString(); }
 QString Delete(int tag) { return TOpRecord(rkDelLayer).Set("ATag", tag).ToString(); }
 QString Line(int x, int y) { return TOpRecord(rkPaint, 3).Set("AStartX", x).Set("AStartY", y).ToString(); }
@@ -35,8 +36,9 @@ void RegisterTestAppliers(TApplierTable &table)
         c.View.Bitmap().Draw(-k.Left, -k.Top, copy);
         return nullptr;
     });
-    table.Register(rkRotate, -1, [](const TOpRecord &, TReplayContext &c) -> TImageLayer * {
-        c.View.Bitmap().FlipHorz();
+    table.Register(rkRotate, -1, [](const TOpRecord &r, TReplayContext &c) -> TImageLayer * {
+        if (r.Int("ARotate_Index") == 3)
+            c.View.Bitmap().FlipHorz();
         return nullptr;
     });
     table.Register(rkStamp, -1, [](const TOpRecord &r, TReplayContext &c) {
