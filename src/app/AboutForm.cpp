@@ -1,9 +1,9 @@
 #include "app/AboutForm.h"
 
 #include "app/DataModule.h"
+#include "ResourcePictures.h"
 
 #include <QGuiApplication>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
 
@@ -11,12 +11,7 @@ TVL_About_Form::TVL_About_Form(QWidget *parent) : QDialog(parent, Qt::Dialog | Q
 {
     setObjectName(QStringLiteral("VL_About_Form"));
     setFixedSize(324, 121);
-}
-
-void TVL_About_Form::SetPicture(const QPixmap &picture)
-{
-    FPicture = picture;
-    update();
+    FPicture = QPixmap::fromImage(LoadResourcePicture(QStringLiteral("ABOUT")));
 }
 
 void TVL_About_Form::showEvent(QShowEvent *event)
@@ -30,14 +25,7 @@ void TVL_About_Form::showEvent(QShowEvent *event)
 void TVL_About_Form::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    if (!FPicture.isNull()) {
-        painter.drawPixmap(rect(), FPicture);
-    } else {
-        QLinearGradient background(0, 0, 0, height());
-        background.setColorAt(0, QColor(254, 122, 37));
-        background.setColorAt(1, QColor(200, 80, 20));
-        painter.fillRect(rect(), background);
-    }
+    painter.drawPixmap(rect(), FPicture);
     painter.setPen(Qt::white);
     QFont font = painter.font();
     font.setPointSize(font.pointSize() + 3);

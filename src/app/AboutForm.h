@@ -7,7 +7,6 @@ class TVL_About_Form : public QDialog {
     Q_OBJECT
 public:
     explicit TVL_About_Form(QWidget *parent = nullptr);
-    void SetPicture(const QPixmap &picture);
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -11,7 +11,6 @@ public:
 
     // Shows the hint 5 pixels to the right of anchor, top-aligned with it.
     void ShowBeside(QWidget *anchor);
-    void SetPicture(const QPixmap &picture);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -5,6 +5,7 @@
 #include "documents/PhotoStrip.h"
 #include "platform/ImageViewWidget.h"
 #include "platform/Slider.h"
+#include "ResourcePictures.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -50,6 +51,12 @@ protected:
             onRelease();
     }
 };
+
+// The tool-bar picture of an icon prefix: "SIZE_" is shown as "TB_SIZE".
+QIcon ToolBarIcon(const QString &prefix)
+{
+    return QIcon(QPixmap::fromImage(LoadResourcePicture(QStringLiteral("TB_") + prefix.chopped(1))));
+}
 
 QLabel *StatusPanel(int width)
 {
@@ -177,7 +184,8 @@ QToolButton *TVL_Main_Form::AddModeButton(const QString &name, TIMGEDITCONTROLTY
     auto *button = new TModeButton;
     button->setObjectName(name);
     button->setText(T(EditModeInfo(mode).buttonCaption.toUtf8().constData()));
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setIcon(ToolBarIcon(EditModeInfo(mode).iconPrefix));
     button->setAutoRaise(true);
     button->onPress = [this] {
         FLastBtn_Bool = true;
@@ -200,6 +208,7 @@ void TVL_Main_Form::BuildToolBar()
 {
     QToolBar *bar = addToolBar(T("도구"));
     bar->setObjectName("ToolBar1");
+    bar->setIconSize(QSize(24, 24));
     bar->setMovable(false);
     const struct {
         const char *name;
@@ -218,12 +227,15 @@ void TVL_Main_Form::BuildToolBar()
     const struct {
         const char *name;
         const char *caption;
-    } turns[] = {{"ToolButton49", "90º회전"}, {"ToolButton50", "-90º회전"}, {"ToolButton51", "좌우반전"},
-                 {"ToolButton52", "상하반전"}};
+        const char *icon;
+    } turns[] = {{"ToolButton49", "90º회전", "RIGHT_RO_"}, {"ToolButton50", "-90º회전", "LEFT_RO_"},
+                 {"ToolButton51", "좌우반전", "HORZ_"}, {"ToolButton52", "상하반전", "VERZ_"}};
     for (const auto &t : turns) {
         auto *button = new QToolButton;
         button->setObjectName(t.name);
         button->setText(T(t.caption));
+        button->setIcon(ToolBarIcon(QLatin1String(t.icon)));
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(true);
         button->setEnabled(false);
         bar->addWidget(button);

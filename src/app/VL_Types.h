@@ -23,6 +23,7 @@ struct TEditModeInfo {
     bool inEffectsMenu;
     QString buttonCaption;
     QString mouseMenuSel;
+    QString iconPrefix; // of its icon set ("SIZE_" ...)
 };
 
 // The ten modes with a page, in tool-bar order, then iectHori.

@@ -4,15 +4,18 @@
 #include "app/DataModule.h"
 #include "app/MainForm.h"
 #include "platform/SingleInstance.h"
+#include "ResourcePictures.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Vellumi"));
     app.setDesktopFileName(QStringLiteral("vellumi"));
+    app.setWindowIcon(QIcon(QPixmap::fromImage(LoadResourcePicture(QStringLiteral("VELLUMI")))));
 
     TSingleInstance instance;
     if (!instance.Claim())

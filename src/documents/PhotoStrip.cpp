@@ -1,5 +1,7 @@
 #include "documents/PhotoStrip.h"
 
+#include "ResourcePictures.h"
+
 #include <QDragEnterEvent>
 #include <QFileInfo>
 #include <QMimeData>
@@ -10,23 +12,6 @@
 namespace {
 
 const QColor SelectionColour(254, 122, 37);
-
-QPixmap DefaultEditedMark()
-{
-    // A pencil on an orange tab, 15 x 22.
-    QPixmap mark(15, 22);
-    mark.fill(Qt::transparent);
-    QPainter painter(&mark);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(SelectionColour);
-    painter.drawRoundedRect(QRectF(0, 0, 15, 22), 3, 3);
-    painter.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(4, 17), QPointF(11, 5));
-    painter.setPen(QPen(Qt::white, 1));
-    painter.drawLine(QPointF(3, 19), QPointF(4.5, 16.5));
-    return mark;
-}
 
 class TStripDelegate : public QStyledItemDelegate {
 public:
@@ -58,7 +43,8 @@ private:
 
 } // namespace
 
-TPhotoStrip::TPhotoStrip(QWidget *parent) : QListWidget(parent), FEditedMark(DefaultEditedMark())
+TPhotoStrip::TPhotoStrip(QWidget *parent)
+    : QListWidget(parent), FEditedMark(QPixmap::fromImage(LoadResourcePicture(QStringLiteral("EDITED_MARK"))))
 {
     setObjectName(QStringLiteral("ImgOpen_ListView"));
     setViewMode(QListView::IconMode);

@@ -17,7 +17,6 @@ public:
     void AddThumbnail(const QImage &thumbnail);
     // Whether the photo at a row has applied records (draws the edited mark).
     std::function<bool(int row)> EditedAt;
-    void SetEditedMark(const QPixmap &mark) { FEditedMark = mark; }
     const QPixmap &EditedMark() const { return FEditedMark; }
 
 Q_SIGNALS:

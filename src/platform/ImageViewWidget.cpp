@@ -84,8 +84,10 @@ void TImgViewWidget::UpdateScrollBars()
 {
     const QSizeF size = FScaleMode == smScale ? ScaledSize() : QSizeF();
     const QSize area = viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, int(std::ceil(size.width())) - area.width()));
-    verticalScrollBar()->setRange(0, std::max(0, int(std::ceil(size.height())) - area.height()));
+    // A zoom such as 0.55 gives 440.00000000000006 pixels: that is 440.
+    auto pixels = [](double length) { return int(std::ceil(length - 1e-6)); };
+    horizontalScrollBar()->setRange(0, std::max(0, pixels(size.width()) - area.width()));
+    verticalScrollBar()->setRange(0, std::max(0, pixels(size.height()) - area.height()));
     horizontalScrollBar()->setPageStep(area.width());
     verticalScrollBar()->setPageStep(area.height());
     FModel.SetViewportSize(area);
