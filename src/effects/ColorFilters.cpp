@@ -25,18 +25,27 @@ void ForEachPixel(TBitmap32 &bitmap, const Op &op)
     });
 }
 
-// (R + G + B) div 3 for every sum 0..765.
-struct GreyOfSum {
-    std::array<std::uint8_t, 766> grey;
-    GreyOfSum()
-    {
-        for (int s = 0; s < 766; ++s)
-            grey[s] = std::uint8_t(s / 3);
-    }
-};
-const GreyOfSum greyOfSum;
+inline int Grey(TColor32 p) { return (RedComponent(p) + GreenComponent(p) + BlueComponent(p)) / 3; }
 
-inline int Sum3(TColor32 p) { return RedComponent(p) + GreenComponent(p) + BlueComponent(p); }
+VELLUMI_VECTOR_CLONES
+void ChromaPixels(TColor32 *p, std::size_t n, int a)
+{
+    for (std::size_t i = 0; i < n; ++i) {
+        const TColor32 v = p[i];
+        const int e = Grey(v);
+        auto channel = [&](int c) { return std::clamp(e + a * (c - e) / 255, 0, 255); };
+        p[i] = OpaqueRgb(channel(RedComponent(v)), channel(GreenComponent(v)), channel(BlueComponent(v)));
+    }
+}
+
+VELLUMI_VECTOR_CLONES
+void SepiaPixels(TColor32 *p, std::size_t n, int t)
+{
+    for (std::size_t i = 0; i < n; ++i) {
+        const int g = Grey(p[i]);
+        p[i] = OpaqueRgb(std::clamp(g + 2 * t, 0, 255), std::clamp(g + t, 0, 255), g);
+    }
+}
 
 constexpr long double RedWeight = 0.5133333L;
 constexpr long double RedWeightInverse = 0.51333333L; // one digit more than RedWeight
@@ -73,15 +82,11 @@ void FilterNoise(TBitmap32 &bitmap, int amount, std::uint64_t seed)
 
 void FilterChroma(TBitmap32 &bitmap, int amount)
 {
-    // The new channel for every (grey, channel) pair: one 64 K table.
-    std::vector<std::uint8_t> table(256 * 256);
-    for (int e = 0; e < 256; ++e)
-        for (int c = 0; c < 256; ++c)
-            table[e * 256 + c] = std::uint8_t(ClampByte(e + (long long)amount * (c - e) / 255));
-    const std::uint8_t *t = table.data();
-    ForEachPixel(bitmap, [&](TColor32 p) {
-        const std::uint8_t *row = t + greyOfSum.grey[Sum3(p)] * 256;
-        return OpaqueRgb(row[RedComponent(p)], row[GreenComponent(p)], row[BlueComponent(p)]);
+    // Beyond 2^22 every channel off the grey clamps either way: same result,
+    // and a * (c - e) stays in int.
+    const int a = std::clamp(amount, -(1 << 22), 1 << 22);
+    ForEachRowBand(bitmap.Height(), bitmap.Width(), [&](int y0, int y1) {
+        ChromaPixels(bitmap.ScanLine(y0), std::size_t(y1 - y0) * bitmap.Width(), a);
     });
     bitmap.Changed();
 }
@@ -131,10 +136,9 @@ void FilterRedEye(TBitmap32 &bitmap, int tolerance)
 
 void FilterSepia(TBitmap32 &bitmap, int tint)
 {
-    std::array<TColor32, 766> sepia; // the whole result pixel per channel sum
-    for (int s = 0; s < 766; ++s) {
-        const int g = s / 3;
-        sepia[s] = OpaqueRgb(ClampByte(g + 2LL * tint), ClampByte(g + (long long)tint), g);
-    }
-    ForEachPixel(bitmap, [&](TColor32 p) { return sepia[Sum3(p)]; });
+    // Beyond +-511 the tint saturates every grey alike.
+    const int t = std::clamp(tint, -511, 511);
+    ForEachRowBand(bitmap.Height(), bitmap.Width(), [&](int y0, int y1) {
+        SepiaPixels(bitmap.ScanLine(y0), std::size_t(y1 - y0) * bitmap.Width(), t);
+    });
 }

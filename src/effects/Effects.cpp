@@ -11,35 +11,44 @@
 
 namespace {
 
-using ChannelTables = std::array<std::array<std::uint8_t, 256>, 4>;
-
 // Sixteen bytes (four pixels) in one vector register.
 using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
 
 bool AnySelected(const TSelection &s) { return s[0] || s[1] || s[2] || s[3]; }
 
-ChannelTables IdentityTables()
+// Posterize on all four bytes of n pixels: Round(v / f) * f, halves to
+// even, at most 255. v / f is (v * magic) >> 16 with magic = ceil(65536 / f),
+// exact for v, f <= 255.
+VELLUMI_VECTOR_CLONES
+void PosterizePixels(TColor32 *p, std::size_t n, int f)
 {
-    ChannelTables t;
-    for (auto &table : t)
-        for (int v = 0; v < 256; ++v)
-            table[v] = std::uint8_t(v);
-    return t;
+    const int magic = (65536 + f - 1) / f;
+    for (std::size_t i = 0; i < n; ++i) {
+        const TColor32 v = p[i];
+        TColor32 out = 0;
+        for (int c = 0; c < 4; ++c) {
+            const int x = int((v >> (8 * c)) & 0xFF);
+            int q = (x * magic) >> 16;
+            const int twice = 2 * (x - q * f);
+            q += int(twice > f) | (int(twice == f) & q);
+            out |= TColor32(std::min(q * f, 255)) << (8 * c);
+        }
+        p[i] = out;
+    }
 }
 
-// Every pixel's byte c goes through table c; the rule depends on the byte
-// alone, so bands of rows run on all cores.
-void ApplyTables(TBitmap32 &bitmap, const ChannelTables &t)
+// The contrast rule on n pixels with one amount per channel; an amount of
+// 0 leaves its channel as it is. |a| <= 32768 keeps a * (127 - v) in int.
+VELLUMI_VECTOR_CLONES
+void ContrastPixels(TColor32 *p, std::size_t n, const std::array<int, 4> &amounts)
 {
-    ForEachRowBand(bitmap.Height(), bitmap.Width(), [&](int y0, int y1) {
-        TColor32 *p = bitmap.ScanLine(y0);
-        TColor32 *const end = bitmap.ScanLine(y1);
-        for (; p != end; ++p) {
-            const TColor32 v = *p;
-            *p = TColor32(t[0][v & 0xFF]) | TColor32(t[1][(v >> 8) & 0xFF]) << 8 |
-                 TColor32(t[2][(v >> 16) & 0xFF]) << 16 | TColor32(t[3][v >> 24]) << 24;
-        }
-    });
+    const int a0 = amounts[0], a1 = amounts[1], a2 = amounts[2], a3 = amounts[3];
+    for (std::size_t i = 0; i < n; ++i) {
+        const TColor32 v = p[i];
+        auto channel = [](int x, int a) { return TColor32(std::clamp(x - a * (127 - x) / 255, 0, 255)); };
+        p[i] = channel(int(v & 0xFF), a0) | channel(int((v >> 8) & 0xFF), a1) << 8 |
+               channel(int((v >> 16) & 0xFF), a2) << 16 | channel(int(v >> 24), a3) << 24;
+    }
 }
 
 // The contrast rule for one channel value and a (possibly huge) amount a.
@@ -190,12 +199,12 @@ bool TEffects::Contrast(TBitmap32 &Bitmap, const TSelection &ASelection, const T
 {
     if (Bitmap.Empty() || !AnySelected(ASelection))
         return false;
-    ChannelTables t = IdentityTables();
+    std::array<int, 4> amounts{};
     for (int c = 0; c < 4; ++c)
-        if (ASelection[c])
-            for (int v = 0; v < 256; ++v)
-                t[c][v] = std::uint8_t(ContrastValue(v, AIncrements[c]));
-    ApplyTables(Bitmap, t);
+        amounts[c] = ASelection[c] ? AIncrements[c] : 0;
+    ForEachRowBand(Bitmap.Height(), Bitmap.Width(), [&](int y0, int y1) {
+        ContrastPixels(Bitmap.ScanLine(y0), std::size_t(y1 - y0) * Bitmap.Width(), amounts);
+    });
     return true;
 }
 
@@ -209,11 +218,9 @@ bool TEffects::Posterize(TBitmap32 &Bitmap, const TSelection &ASelection, std::u
     if (Bitmap.Empty() || !AnySelected(ASelection))
         return false;
     const int f = AFactor ? AFactor : 1;
-    ChannelTables t;
-    for (int v = 0; v < 256; ++v)
-        t[0][v] = std::uint8_t(std::min<long long>(255, RoundDivHalfEven(v, f) * f));
-    t[1] = t[2] = t[3] = t[0];
-    ApplyTables(Bitmap, t);
+    ForEachRowBand(Bitmap.Height(), Bitmap.Width(), [&](int y0, int y1) {
+        PosterizePixels(Bitmap.ScanLine(y0), std::size_t(y1 - y0) * Bitmap.Width(), f);
+    });
     return true;
 }
 

@@ -32,3 +32,12 @@ constexpr int SaturateInt(long long v)
 }
 
 constexpr TColor32 OpaqueRgb(int r, int g, int b) { return Color32(r, g, b, 255); }
+
+// Pixel loops written for the vectoriser get an AVX2 build next to the
+// baseline one; the processor picks at load time. Same integer rule, same
+// pixels.
+#if defined(__GNUC__) && defined(__x86_64__)
+#define VELLUMI_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define VELLUMI_VECTOR_CLONES
+#endif

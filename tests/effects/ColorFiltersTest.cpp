@@ -135,7 +135,9 @@ TEST(ColorFilters, SepiaTints)
                  {Color32(10, 20, 33, 9), 35, Color32(91, 56, 21, 255)},
                  {Color32(100, 100, 100), 0, Color32(100, 100, 100)},
                  // Negative tints stop at 0 rather than wrapping around.
-                 {Color32(30, 30, 30), -20, Color32(0, 10, 30)}};
+                 {Color32(30, 30, 30), -20, Color32(0, 10, 30)},
+                 {Color32(30, 30, 30), 2000000000, Color32(255, 255, 30)},
+                 {Color32(30, 30, 30), -2000000000, Color32(0, 0, 30)}};
     for (auto c : cases) {
         TBitmap32 b = Uniform(1, 1, c.in);
         FilterSepia(b, c.tint);

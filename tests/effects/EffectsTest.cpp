@@ -243,3 +243,33 @@ TEST(Effects, SaturationMatchesTheWrittenRule)
         }
     }
 }
+
+TEST(Effects, ContrastAndPosterizeMatchTheWrittenRules)
+{
+    TEffects e;
+    std::mt19937 gen(16);
+    for (auto [w, h] : OddSizes()) {
+        TSelection sel;
+        TIncrements inc;
+        for (int c = 0; c < 4; ++c) {
+            sel[c] = gen() % 4 != 0;
+            const int extremes[] = {-32768, 32767, -255, 255};
+            inc[c] = TIncrement(gen() % 5 ? int(gen() % 201) - 100 : extremes[gen() % 4]);
+        }
+        sel[gen() % 4] = true;
+        const int f = int(gen() % 256);
+        const TBitmap32 in = RandomBitmap(w, h, gen());
+        TBitmap32 contrast = Copy(in), poster = Copy(in);
+        ASSERT_TRUE(e.Contrast(contrast, sel, inc));
+        ASSERT_TRUE(e.Posterize(poster, sel, std::uint8_t(f)));
+        const int pf = f ? f : 1;
+        for (std::size_t i = 0; i < in.PixelCount(); ++i)
+            for (int c = 0; c < 4; ++c) {
+                const int v = Byte(in.Bits()[i], c);
+                const int contrasted = sel[c] ? std::clamp(v - inc[c] * (127 - v) / 255, 0, 255) : v;
+                ASSERT_EQ(Byte(contrast.Bits()[i], c), contrasted) << w << 'x' << h << " inc " << inc[c];
+                const int q = int(std::nearbyint(double(v) / pf));
+                ASSERT_EQ(Byte(poster.Bits()[i], c), std::min(255, q * pf)) << w << 'x' << h << " f " << f;
+            }
+    }
+}
