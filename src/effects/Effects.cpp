@@ -51,6 +51,24 @@ void ContrastPixels(TColor32 *p, std::size_t n, const std::array<int, 4> &amount
     }
 }
 
+// Saturation on n pixels: m = the mean of the selected channels, each
+// selected channel (v - m) * f div 255 + m. The mean's division is
+// (sum * magic) >> 16 with magic = ceil(65536 / count), exact for sums up
+// to 1020.
+VELLUMI_VECTOR_CLONES
+void SaturationPixels(TColor32 *p, std::size_t n, const std::array<int, 4> &on, int count, int f)
+{
+    const int magic = (65536 + count - 1) / count;
+    const int on0 = on[0], on1 = on[1], on2 = on[2], on3 = on[3];
+    for (std::size_t i = 0; i < n; ++i) {
+        const TColor32 v = p[i];
+        const int b = int(v & 0xFF), g = int((v >> 8) & 0xFF), r = int((v >> 16) & 0xFF), a = int(v >> 24);
+        const int m = ((on0 * b + on1 * g + on2 * r + on3 * a) * magic) >> 16;
+        auto channel = [&](int x, int selected) { return TColor32(selected ? (x - m) * f / 255 + m : x); };
+        p[i] = channel(b, on0) | channel(g, on1) << 8 | channel(r, on2) << 16 | channel(a, on3) << 24;
+    }
+}
+
 // The contrast rule for one channel value and a (possibly huge) amount a.
 int ContrastValue(int v, long long a)
 {
@@ -234,47 +252,12 @@ bool TEffects::Saturation(TBitmap32 &Bitmap, const TSelection &ASelection, std::
     if (Bitmap.Empty() || !AnySelected(ASelection))
         return false;
     const int selected = ASelection[0] + ASelection[1] + ASelection[2] + ASelection[3];
-    // The new channel for every (mean, value) pair: one 64 K table.
-    std::vector<std::uint8_t> table(256 * 256);
-    for (int m = 0; m < 256; ++m)
-        for (int v = 0; v < 256; ++v)
-            table[m * 256 + v] = std::uint8_t((v - m) * AFactor / 255 + m);
-    const std::uint8_t *t = table.data();
-    const std::array<int, 4> on{ASelection[0], ASelection[1], ASelection[2], ASelection[3]};
-    auto run = [&](auto count) {
-        ForEachRowBand(Bitmap.Height(), Bitmap.Width(), [&](int y0, int y1) {
-            TColor32 *p = Bitmap.ScanLine(y0);
-            TColor32 *const end = Bitmap.ScanLine(y1);
-            for (; p != end; ++p) {
-                const TColor32 v = *p;
-                const int ch[4] = {int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF), int(v >> 24)};
-                const std::uint8_t *row = t + 256 * ((on[0] * ch[0] + on[1] * ch[1] + on[2] * ch[2] + on[3] * ch[3]) / count());
-                TColor32 out = 0;
-                for (int c = 0; c < 4; ++c)
-                    out |= TColor32(on[c] ? row[ch[c]] : ch[c]) << (8 * c);
-                *p = out;
-            }
-        });
-    };
-    // The mean's divisor as a constant for each possible count; all four
-    // channels, the dispatcher's case, without any selection test.
-    switch (selected) {
-    case 1: run([] { return 1; }); break;
-    case 2: run([] { return 2; }); break;
-    case 3: run([] { return 3; }); break;
-    default:
-        ForEachRowBand(Bitmap.Height(), Bitmap.Width(), [&](int y0, int y1) {
-            TColor32 *p = Bitmap.ScanLine(y0);
-            TColor32 *const end = Bitmap.ScanLine(y1);
-            for (; p != end; ++p) {
-                const TColor32 v = *p;
-                const TColor32 b = v & 0xFF, g = (v >> 8) & 0xFF, r = (v >> 16) & 0xFF, a = v >> 24;
-                const std::uint8_t *row = t + 256 * ((b + g + r + a) >> 2);
-                *p = TColor32(row[b]) | TColor32(row[g]) << 8 | TColor32(row[r]) << 16 | TColor32(row[a]) << 24;
-            }
-        });
-        break;
-    }
+    std::array<int, 4> on{};
+    for (int c = 0; c < 4; ++c)
+        on[c] = ASelection[c];
+    ForEachRowBand(Bitmap.Height(), Bitmap.Width(), [&](int y0, int y1) {
+        SaturationPixels(Bitmap.ScanLine(y0), std::size_t(y1 - y0) * Bitmap.Width(), on, selected, AFactor);
+    });
     return true;
 }
 
