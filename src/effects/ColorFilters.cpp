@@ -53,10 +53,9 @@ constexpr long double BlueWeight = 0.1933333L;
 
 } // namespace
 
-int TNoiseRandom::Random(int n)
+int TNoiseRandom::Draw(std::uint64_t seed, std::uint64_t k, int n)
 {
-    // splitmix64
-    std::uint64_t z = (FState += 0x9E3779B97F4A7C15ULL);
+    std::uint64_t z = seed + (k + 1) * 0x9E3779B97F4A7C15ULL;
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
     z ^= z >> 31;
@@ -67,16 +66,19 @@ int TNoiseRandom::Random(int n)
 
 void FilterNoise(TBitmap32 &bitmap, int amount, std::uint64_t seed)
 {
-    TNoiseRandom random(seed);
     const int half = amount / 2;
-    TColor32 *p = bitmap.Bits();
-    TColor32 *const end = p + bitmap.PixelCount();
-    for (; p != end; ++p) {
-        const int n = ClampByte((long long)random.Random(amount) - half);
-        const TColor32 v = *p;
-        *p = OpaqueRgb(std::min(RedComponent(v) + n, 255), std::min(GreenComponent(v) + n, 255),
-                       std::min(BlueComponent(v) + n, 255));
-    }
+    const int w = bitmap.Width();
+    // Pixel k in row order takes draw k, whichever band computes it.
+    ForEachRowBand(bitmap.Height(), w, [&](int y0, int y1) {
+        std::uint64_t k = std::uint64_t(y0) * std::uint64_t(w);
+        TColor32 *p = bitmap.ScanLine(y0);
+        for (TColor32 *const end = bitmap.ScanLine(y1); p != end; ++p, ++k) {
+            const int n = ClampByte((long long)TNoiseRandom::Draw(seed, k, amount) - half);
+            const TColor32 v = *p;
+            *p = OpaqueRgb(std::min(RedComponent(v) + n, 255), std::min(GreenComponent(v) + n, 255),
+                           std::min(BlueComponent(v) + n, 255));
+        }
+    });
     bitmap.Changed();
 }
 

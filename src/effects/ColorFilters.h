@@ -7,14 +7,19 @@
 
 // The generator behind the noise filter: the same seed gives the same
 // draws, so a preview and every replay of a record match pixel for pixel.
+// Counter-based (splitmix64): draw k of a seed is a function of (seed, k)
+// alone, so bands of rows can draw their part of the sequence at once.
 class TNoiseRandom {
 public:
-    explicit TNoiseRandom(std::uint64_t seed) : FState(seed) {}
-    // Uniform 0 <= r < n; 0 for n <= 0.
-    int Random(int n);
+    explicit TNoiseRandom(std::uint64_t seed) : FSeed(seed) {}
+    // The next draw: uniform 0 <= r < n; 0 for n <= 0.
+    int Random(int n) { return Draw(FSeed, FCount++, n); }
+    // Draw number k (from 0) of the sequence of seed.
+    static int Draw(std::uint64_t seed, std::uint64_t k, int n);
 
 private:
-    std::uint64_t FState;
+    std::uint64_t FSeed;
+    std::uint64_t FCount = 0;
 };
 
 // One offset ClampByte(Random(amount) - amount div 2) per pixel, in row

@@ -182,21 +182,25 @@ TEST(ColorFilters, RedEyeAtZeroToleranceNeedsRedToLead)
 
 TEST(ColorFilters, NoiseIsSeededAndOnlyBrightens)
 {
-    const TBitmap32 in = RandomBitmap(37, 29, 26);
-    TBitmap32 a = Copy(in), b = Copy(in), c = Copy(in), one = Copy(in);
-    FilterNoise(a, 300, 42);
-    FilterNoise(b, 300, 42);
-    FilterNoise(c, 300, 43);
-    FilterNoise(one, 1, 42);
-    EXPECT_TRUE(SamePixels(a, b));
-    EXPECT_FALSE(SamePixels(a, c));
-    TNoiseRandom random(42);
-    for (std::size_t i = 0; i < in.PixelCount(); ++i) {
-        const TColor32 p = in.Bits()[i];
-        const int n = Clamp(random.Random(300) - 150);
-        EXPECT_EQ(a.Bits()[i], Color32(std::min(RedComponent(p) + n, 255), std::min(GreenComponent(p) + n, 255),
-                                       std::min(BlueComponent(p) + n, 255), 255));
-        EXPECT_EQ(one.Bits()[i], p | 0xFF000000u);
+    // The wide raster is split over the cores: each band must take its
+    // place in the one sequence of draws.
+    for (auto [w, h] : {std::pair{37, 29}, {4001, 37}}) {
+        const TBitmap32 in = RandomBitmap(w, h, 26);
+        TBitmap32 a = Copy(in), b = Copy(in), c = Copy(in), one = Copy(in);
+        FilterNoise(a, 300, 42);
+        FilterNoise(b, 300, 42);
+        FilterNoise(c, 300, 43);
+        FilterNoise(one, 1, 42);
+        EXPECT_TRUE(SamePixels(a, b));
+        EXPECT_FALSE(SamePixels(a, c));
+        TNoiseRandom random(42);
+        for (std::size_t i = 0; i < in.PixelCount(); ++i) {
+            const TColor32 p = in.Bits()[i];
+            const int n = Clamp(random.Random(300) - 150);
+            ASSERT_EQ(a.Bits()[i], Color32(std::min(RedComponent(p) + n, 255), std::min(GreenComponent(p) + n, 255),
+                                           std::min(BlueComponent(p) + n, 255), 255)) << i;
+            ASSERT_EQ(one.Bits()[i], p | 0xFF000000u);
+        }
     }
 }
 
