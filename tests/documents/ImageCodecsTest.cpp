@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <random>
 
 using fixtures::ReadFile;
 using fixtures::WriteFile;
@@ -234,6 +235,48 @@ TEST_F(ImageCodecs, BadFilesThrowAndLeaveTheTargetAlone)
     TBitmap32 target;
     EXPECT_THROW(LoadPhotoFile(Path("missing.jpg"), target), EImageDecode);
     EXPECT_THROW(LoadPhotoFile(dir.path(), target), EImageDecode);
+}
+
+// Damaged copies of valid files, bytes changed at random (mostly in the
+// headers, where the sizes are): each either decodes or throws our
+// exceptions; the sanitizer build catches any bad access.
+TEST_F(ImageCodecs, RandomlyDamagedFilesNeverCrash)
+{
+    SavePhotoFile(Path("a.jpg"), fixtures::Gradient(24, 17));
+    SavePhotoFile(Path("a.png"), fixtures::Gradient(24, 17));
+    std::vector<std::uint8_t> pixels(24 * 17);
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = std::uint8_t(i % 4);
+    const std::vector<QByteArray> originals = {
+        ReadFile(Path("a.jpg")), ReadFile(Path("a.png")), fixtures::Gradient(24, 17).SaveToStream(),
+        fixtures::MakeGif({24, 17, 0, 0, 24, 17, true,
+                           {Color32(0, 0, 0), Color32(9, 9, 9), Color32(99, 9, 9), Color32(9, 99, 9)}, 1, pixels})};
+    std::mt19937 random(20261211);
+    int decoded = 0, rejected = 0;
+    for (const QByteArray &original : originals) {
+        for (int round = 0; round < 150; ++round) {
+            QByteArray damaged = original;
+            const int changes = 1 + int(random() % 4);
+            for (int i = 0; i < changes; ++i) {
+                const qsizetype limit = random() % 4 ? std::min<qsizetype>(damaged.size(), 64) : damaged.size();
+                damaged[qsizetype(random() % std::uint32_t(limit))] = char(random());
+            }
+            if (random() % 5 == 0)
+                damaged.truncate(qsizetype(random() % std::uint32_t(damaged.size())) + 1);
+            WriteFile(Path("damaged.bin"), damaged);
+            TBitmap32 target;
+            try {
+                LoadPhotoFile(Path("damaged.bin"), target);
+                ++decoded;
+            } catch (const EImageDecode &) {
+                ++rejected;
+            } catch (const ERasterTooLarge &) {
+                ++rejected;
+            }
+        }
+    }
+    EXPECT_EQ(decoded + rejected, 600);
+    EXPECT_GT(rejected, 0);
 }
 
 TEST_F(ImageCodecs, FailedWriteKeepsTheOldFileAndLeavesNoTemporary)
