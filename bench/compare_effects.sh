@@ -76,7 +76,7 @@ row() { # name, vellumi args, magick args, vips command (or -)
 }
 
 row brightness "28 20" "-evaluate add 7.84%" "vips linear $photo $work/vips.jpg$q100 1 20 --uchar"
-row contrast "29 30" "-brightness-contrast 0x12" "vips linear $photo $work/vips.jpg$q100 1.1176 -14.94 --uchar"
+row contrast "29 30" "-brightness-contrast 0x12" "vips linear --uchar -- $photo $work/vips.jpg$q100 1.1176 -14.94"
 row posterize "5 15" "-posterize 17" -
 row sepia "31 35" "-sepia-tone 80%" "vips recomb $photo $work/vips.jpg$q100 $work/sepia.mat"
 row grey "24" "-colorspace Gray" "vips colourspace $photo $work/vips.jpg$q100 b-w"
