@@ -308,7 +308,7 @@ const std::map<std::string, TGlyphFn, std::less<>> &Glyphs()
         {"T_CIRCLE", [](const TG &g) { g.FillStroke(Oval({12, 12}, 9.5, 8), g.Soft(), 2.2); }},
         {"T_RECT", [](const TG &g) { g.FillStroke(Rect(3, 4.5, 18, 15), g.Soft(), 2.2); }},
         {"T_C_RECT", [](const TG &g) { g.FillStroke(Rect(3, 4.5, 18, 15, 5), g.Soft(), 2.2); }},
-        {"BOLD", [](const TG &g) { g.Fill(Letter(QStringLiteral("B"), 20), g.k.Ink); }},
+        {"BOLD", [](const TG &g) { g.FillStroke(Letter(QStringLiteral("B"), 21), g.k.Ink, 1.4); }},
         {"ITALIC",
          [](const TG &g) {
              g.Stroke(Poly({{14.5, 4}, {9.5, 20}}), 3.4);
@@ -317,7 +317,7 @@ const std::map<std::string, TGlyphFn, std::less<>> &Glyphs()
          }},
         {"UNDERLINE",
          [](const TG &g) {
-             g.Fill(Letter(QStringLiteral("U"), 17).translated(0, -2), g.k.Ink);
+             g.FillStroke(Letter(QStringLiteral("U"), 18).translated(0, -2), g.k.Ink, 0.9);
              g.Stroke(Poly({{5, 21}, {19, 21}}), 2);
          }},
         {"LEFT",
