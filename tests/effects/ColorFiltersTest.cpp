@@ -26,7 +26,70 @@ THsl PlainRgbToHsl(TColor32 p)
     return {h % 256, s, l};
 }
 
+// The backward model as written, sector by sector.
+TColor32 PlainHslToRgb(long long h, int s, int l)
+{
+    const int v = l <= 127 ? (l * (256 + s)) >> 8 : l + s - (l * s) / 255;
+    if (v <= 0)
+        return 0;
+    const int m = 2 * l - v;
+    const long long h6 = 6 * h;
+    const int f = int(((v - m) * (h6 % 256)) >> 8);
+    const int m1 = m + f, m2 = v - f;
+    switch (h6 < 0 ? -1 : h6 >> 8) {
+    case 0: return Color32(v, m1, m, 0);
+    case 1: return Color32(m2, v, m, 0);
+    case 2: return Color32(m, v, m1, 0);
+    case 3: return Color32(m, m2, v, 0);
+    case 4: return Color32(m1, m, v, 0);
+    case 5: return Color32(v, m, m2, 0);
+    default: return 0;
+    }
+}
+
 } // namespace
+
+TEST(HslModel, BackwardMatchesTheWrittenSectors)
+{
+    for (int h = -3; h <= 258; ++h)
+        for (int s = 0; s < 256; s += 3)
+            for (int l = 0; l < 256; l += 3)
+                ASSERT_EQ(HslToRgb(h, s, l), PlainHslToRgb(h, s, l)) << h << ' ' << s << ' ' << l;
+}
+
+TEST(ColorFilters, HueShiftMatchesTheWrittenModel)
+{
+    std::mt19937 gen(27);
+    for (auto [w, h] : OddSizes()) {
+        const int dh = int(gen() % 601) - 300, ds = int(gen() % 101) - 50, dl = int(gen() % 101) - 50;
+        const TBitmap32 in = RandomBitmap(w, h, gen());
+        TBitmap32 b = Copy(in);
+        FilterHueShift(b, dh, ds, dl);
+        for (std::size_t i = 0; i < in.PixelCount(); ++i) {
+            const THsl hsl = PlainRgbToHsl(in.Bits()[i]);
+            long long hue = hsl.H + dh;
+            if (hue > 255)
+                hue -= 255;
+            if (hue < 0)
+                hue += 255;
+            ASSERT_EQ(b.Bits()[i], PlainHslToRgb(hue, Clamp(hsl.S + ds), Clamp(hsl.L + dl))) << dh << ' ' << ds << ' ' << dl;
+        }
+    }
+}
+
+TEST(ColorFilters, SepiaMatchesTheWrittenRule)
+{
+    for (int t : {35, 0, -40, 300, 100000}) {
+        const TBitmap32 in = RandomBitmap(101, 3, unsigned(t + 1000));
+        TBitmap32 b = Copy(in);
+        FilterSepia(b, t);
+        for (std::size_t i = 0; i < in.PixelCount(); ++i) {
+            const TColor32 p = in.Bits()[i];
+            const int g = (RedComponent(p) + GreenComponent(p) + BlueComponent(p)) / 3;
+            ASSERT_EQ(b.Bits()[i], Color32(Clamp(g + 2LL * t), Clamp(g + (long long)t), g, 255)) << t;
+        }
+    }
+}
 
 TEST(HslModel, ForwardMatchesTheWrittenDivisions)
 {
