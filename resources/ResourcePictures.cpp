@@ -15,6 +15,18 @@ static void InitArtworkResources()
     (void)registered;
 }
 
+// Picture names are letters, digits and underscores; anything else (a path,
+// a dot) could reach other resources and is refused.
+static bool IsPictureName(const QString &name)
+{
+    if (name.isEmpty())
+        return false;
+    for (QChar c : name)
+        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != QLatin1Char('_'))
+            return false;
+    return true;
+}
+
 static QString ResourcePath(const QString &name)
 {
     InitArtworkResources();
@@ -28,13 +40,13 @@ EResourceMissing::EResourceMissing(const QString &name)
 
 bool HasResourcePicture(const QString &name)
 {
-    return !name.isEmpty() && QFile::exists(ResourcePath(name));
+    return IsPictureName(name) && QFile::exists(ResourcePath(name));
 }
 
 QImage LoadResourcePicture(const QString &name)
 {
     QImage picture;
-    if (name.isEmpty() || !picture.load(ResourcePath(name), "PNG"))
+    if (!IsPictureName(name) || !picture.load(ResourcePath(name), "PNG"))
         throw EResourceMissing(name);
     return picture.convertToFormat(QImage::Format_ARGB32);
 }

@@ -47,6 +47,8 @@ TEST(CompiledPictures, UnknownNamesRaiseAClearError)
     EXPECT_FALSE(HasResourcePicture(QString()));
     EXPECT_THROW(LoadResourcePicture(QStringLiteral("SIZE_X")), EResourceMissing);
     EXPECT_THROW(LoadResourcePicture(QStringLiteral("../etc/passwd")), EResourceMissing);
+    EXPECT_FALSE(HasResourcePicture(QStringLiteral("../ARTWORK/PLAY_N")));
+    EXPECT_FALSE(HasResourcePicture(QStringLiteral("PLAY_N.png")));
     EXPECT_THROW(CursorHotSpot(QStringLiteral("CUR_NONE")), EResourceMissing);
     try {
         LoadResourcePicture(QStringLiteral("NOSUCH"));
