@@ -249,24 +249,6 @@ void RabbitHat(QPainter &p)
 void SheepHat(QPainter &p)
 {
     p.translate(20, 0);
-    for (int s : {-1, 1}) {
-        QPainterPath horn;
-        const QPointF c(120 + s * 92, 120);
-        for (int i = 0; i <= 48; ++i) {
-            const double a = -1.6 + s * i * 0.26;
-            const double r = 34 - i * 0.55;
-            const QPointF pt = c + QPointF(std::cos(a) * r * s, std::sin(a) * r);
-            if (i == 0)
-                horn.moveTo(pt);
-            else
-                horn.lineTo(pt);
-        }
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(StickerInk, 20, Qt::SolidLine, Qt::RoundCap));
-        p.drawPath(horn);
-        p.setPen(QPen(QColor(215, 180, 130), 13, Qt::SolidLine, Qt::RoundCap));
-        p.drawPath(horn);
-    }
     QPainterPath wool;
     TRng rng(33);
     for (int row = 0; row < 4; ++row)
@@ -282,6 +264,24 @@ void SheepHat(QPainter &p)
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 10; ++i)
         p.drawArc(QRectF(50 + (i % 5) * 30, 50 + (i / 5) * 40, 18, 14), 30 * 16, 120 * 16);
+    for (int s : {-1, 1}) {
+        QPainterPath horn;
+        const QPointF c(120 + s * 96, 116);
+        for (int i = 0; i <= 56; ++i) {
+            const double a = -1.6 + s * i * 0.24;
+            const double r = 28 - i * 0.45;
+            const QPointF pt = c + QPointF(std::cos(a) * r * s, std::sin(a) * r);
+            if (i == 0)
+                horn.moveTo(pt);
+            else
+                horn.lineTo(pt);
+        }
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(StickerInk, 13, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(horn);
+        p.setPen(QPen(QColor(215, 180, 130), 7, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(horn);
+    }
 }
 
 void PoopHat(QPainter &p)
