@@ -173,6 +173,9 @@ void SavePhotoFile(const QString &path, const TBitmap32 &source)
         codecs::ThrowWrite(path, file.errorString());
     switch (format) {
     case TWriteFormat::Bmp: {
+        // The file's size field has 32 bits.
+        if (qint64(source.PixelCount()) * 4 + 54 > qint64(0xFFFFFFFF))
+            codecs::ThrowWrite(path, QStringLiteral("the picture is too large for a bitmap file"));
         const QByteArray bmp = source.SaveToStream();
         if (file.write(bmp) != bmp.size())
             codecs::ThrowWrite(path, file.errorString());
