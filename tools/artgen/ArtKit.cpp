@@ -113,16 +113,18 @@ double TTileNoise::Lattice(int x, int y, int period) const
     return hash.Unit();
 }
 
-double TTileNoise::At(double x, double y) const
+double TTileNoise::Sample(double x, double y, int period) const
 {
     const double fx = std::floor(x), fy = std::floor(y);
     const int ix = int(fx), iy = int(fy);
     const double tx = x - fx, ty = y - fy;
     const double sx = tx * tx * (3 - 2 * tx), sy = ty * ty * (3 - 2 * ty);
-    const double a = Lattice(ix, iy, FPeriod), b = Lattice(ix + 1, iy, FPeriod);
-    const double c = Lattice(ix, iy + 1, FPeriod), d = Lattice(ix + 1, iy + 1, FPeriod);
+    const double a = Lattice(ix, iy, period), b = Lattice(ix + 1, iy, period);
+    const double c = Lattice(ix, iy + 1, period), d = Lattice(ix + 1, iy + 1, period);
     return (a + (b - a) * sx) * (1 - sy) + (c + (d - c) * sx) * sy;
 }
+
+double TTileNoise::At(double x, double y) const { return Sample(x, y, FPeriod); }
 
 double TTileNoise::Fractal(double x, double y, int octaves, double falloff) const
 {
@@ -130,13 +132,7 @@ double TTileNoise::Fractal(double x, double y, int octaves, double falloff) cons
     int period = FPeriod;
     for (int o = 0; o < octaves; ++o) {
         const double scale = double(1 << o);
-        const double fx = std::floor(x * scale), fy = std::floor(y * scale);
-        const int ix = int(fx), iy = int(fy);
-        const double tx = x * scale - fx, ty = y * scale - fy;
-        const double sx = tx * tx * (3 - 2 * tx), sy = ty * ty * (3 - 2 * ty);
-        const double a = Lattice(ix, iy, period), b = Lattice(ix + 1, iy, period);
-        const double c = Lattice(ix, iy + 1, period), d = Lattice(ix + 1, iy + 1, period);
-        sum += weight * ((a + (b - a) * sx) * (1 - sy) + (c + (d - c) * sx) * sy);
+        sum += weight * Sample(x * scale, y * scale, period);
         total += weight;
         weight *= falloff;
         period *= 2;
@@ -155,14 +151,6 @@ void PrepPainter(QPainter &painter)
 {
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-}
-
-QColor Mix(QColor a, QColor b, double t)
-{
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
-                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t),
-                            float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
 }
 
 QPainterPath PolyPath(std::initializer_list<QPointF> points, bool close)

@@ -74,6 +74,7 @@ public:
 
 private:
     double Lattice(int x, int y, int period) const;
+    double Sample(double x, double y, int period) const;
     std::uint64_t FSeed;
     int FPeriod;
 };
@@ -82,7 +83,6 @@ private:
 QImage NewCanvas(int width, int height, QColor fill = Qt::transparent);
 void PrepPainter(QPainter &painter);
 
-QColor Mix(QColor a, QColor b, double t);
 // A polyline through the points, closed into a polygon when asked.
 QPainterPath PolyPath(std::initializer_list<QPointF> points, bool close);
 QPainterPath RegularStar(QPointF centre, double outer, double inner, int points, double turn = 0);
