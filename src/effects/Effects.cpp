@@ -140,24 +140,48 @@ void SharpenBand(const TBitmap32 &src, TBitmap32 &dst, const SharpenRule &rule, 
         std::uint64_t window = 0;
         for (int x = 0; x <= std::min(r, w - 1); ++x)
             window += column[x];
-        for (int x = 0; x < w; ++x) {
+        auto sharpen = [&](int x, std::uint64_t magic, auto allChannels) {
+            const TColor32 p = in[x];
+            TColor32 result = p;
+            for (int c = 0; c < 4; ++c)
+                if (allChannels() || rule.selection[c]) {
+                    const int v = int((p >> (8 * c)) & 0xFF);
+                    const std::uint64_t others = ((window >> (16 * c)) & 0xFFFF) - v;
+                    const int m = int((others * magic) >> 32);
+                    result = (result & ~(0xFFu << (8 * c))) | TColor32(table[m * 256 + v]) << (8 * c);
+                }
+            out[x] = result;
+        };
+        // Inside, the window slides by one whole column and holds the same
+        // count; near the edges it is clipped.
+        const int innerBegin = std::min(r + 1, w), innerEnd = std::max(innerBegin, w - r);
+        auto edge = [&](int x) {
             if (x > 0) {
                 if (x + r < w)
                     window += column[x + r];
                 if (x - r - 1 >= 0)
                     window -= column[x - r - 1];
             }
-            const TColor32 p = in[x];
-            TColor32 result = p;
-            for (int c = 0; c < 4; ++c)
-                if (rule.selection[c]) {
-                    const int v = int((p >> (8 * c)) & 0xFF);
-                    const std::uint64_t others = ((window >> (16 * c)) & 0xFFFF) - v;
-                    const int m = int((others * rowMagic[x]) >> 32);
-                    result = (result & ~(0xFFu << (8 * c))) | TColor32(table[m * 256 + v]) << (8 * c);
+            sharpen(x, rowMagic[x], [] { return false; });
+        };
+        for (int x = 0; x < innerBegin; ++x)
+            edge(x);
+        if (innerBegin < innerEnd) {
+            const std::uint64_t magic = rowMagic[innerBegin];
+            auto inner = [&](auto allChannels) {
+                for (int x = innerBegin; x < innerEnd; ++x) {
+                    window += column[x + r];
+                    window -= column[x - r - 1];
+                    sharpen(x, magic, allChannels);
                 }
-            out[x] = result;
+            };
+            if (rule.selection == AllChannels)
+                inner([] { return true; });
+            else
+                inner([] { return false; });
         }
+        for (int x = innerEnd; x < w; ++x)
+            edge(x);
     }
 }
 
