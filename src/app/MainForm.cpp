@@ -7,6 +7,7 @@
 #include "documents/DocumentCommands.h"
 #include "documents/PhotoStrip.h"
 #include "documents/ViewZoom.h"
+#include "history/ui/HistoryCommands.h"
 #include "platform/ImageViewWidget.h"
 #include "platform/RegistryStore.h"
 #include "platform/ShellFolders.h"
@@ -90,6 +91,23 @@ void TVL_Main_Form::ConnectCommands()
                       [this](TMainManuType state) { SetMainMenu(state); },
                       [this] { FTran.Changed(); }},
         defaultPath, defaultPathFlag, this);
+    // Undo, redo, back to the original and the 50 ms poll of their buttons.
+    FHistory = new THistoryCommands(
+        *FDataModule,
+        THistoryHost{this, FTran, FTran_ImgView, FZoom, button("Undo_Button"), button("Redo_Button"),
+                     button("OriImg_Button"), button("Button1"), FBlockApply, [this] { return FNowWorkType; },
+                     [this] { return FDocuments->SelectedPhoto(); },
+                     [this] { Q_EMIT FDocuments->PhotosChanged(); }, {}},
+        this);
+    connect(button("Undo_Button"), &QAbstractButton::clicked, FHistory, &THistoryCommands::Undo_ButtonClick);
+    connect(button("Redo_Button"), &QAbstractButton::clicked, FHistory, &THistoryCommands::Redo_ButtonClick);
+    connect(button("OriImg_Button"), &QAbstractButton::clicked, FHistory, &THistoryCommands::OriImg_ButtonClick);
+    connect(FActions.value("N37"), &QAction::triggered, FHistory, &THistoryCommands::N37Click);
+    // The shortcuts act in every mode; their handlers refuse the GIF and join modes.
+    FActions.value("N61")->setEnabled(true);
+    FActions.value("N63")->setEnabled(true);
+    connect(FActions.value("N61"), &QAction::triggered, FHistory, &THistoryCommands::N61Click);
+    connect(FActions.value("N63"), &QAction::triggered, FHistory, &THistoryCommands::N63Click);
     FZoom->Mode = [this] { return FNowWorkType; };
     FZoom->SelectedPhoto = [this] { return FDocuments->SelectedPhoto(); };
     FZoom->SetStatusBar(sbtNorInfo, {}, true);

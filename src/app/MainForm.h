@@ -25,6 +25,7 @@ class TImgViewWidget;
 class TPhotoStrip;
 class TViewZoom;
 class TDocumentCommands;
+class THistoryCommands;
 class TVL_DM;
 class TVL_Opening_Form;
 class THint_Form;
@@ -65,6 +66,7 @@ public:
     TVL_Opening_Form *OpeningForm() const { return FOpening_Form; }
     TVL_DM *DataModule() const { return FDataModule; }
     TDocumentCommands *Documents() const { return FDocuments; }
+    THistoryCommands *History() const { return FHistory; }
     TViewZoom *Zoom() const { return FZoom; }
     TImgView32 &Canvas() { return FTran; }
     TImgViewWidget *CanvasWidget() const { return FTran_ImgView; }
@@ -147,6 +149,7 @@ private:
     QWidget *FTran_Panel2 = nullptr;
     TViewZoom *FZoom = nullptr;
     TDocumentCommands *FDocuments = nullptr;
+    THistoryCommands *FHistory = nullptr;
     TPhotoStrip *FImgOpen_ListView = nullptr;
     QListWidget *FGifOpen_ListView = nullptr;
 };
