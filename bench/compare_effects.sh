@@ -84,6 +84,10 @@ row blur3x3 "3 0" "-define convolve:scale=! -morphology Convolve 3x3:1,2,1,2,4,2
     "vips conv $photo $work/vips.jpg$q100 $work/blur.mat --precision integer"
 row emboss "11 30" "-emboss 1" "vips conv $photo $work/vips.jpg$q100 $work/emboss.mat --precision integer"
 row mosaic "7 6" "-scale 16.6667% -scale 600%" vips_mosaic
+row sharpen "27 50" "-sharpen 0x1" "vips sharpen $photo $work/vips.jpg$q100"
+row splitblur "4 5" "-blur 0x5" "vips gaussblur $photo $work/vips.jpg$q100 5 --precision integer"
+row softglow "32 10" "( +clone -blur 0x2 ) -compose blend -define compose:args=88 -composite" \
+    "vips gaussblur $photo $work/vips.jpg$q100 2 --precision integer"
 
 if [ -x "$bench" ]; then
     echo
