@@ -77,6 +77,10 @@ TEST(BmpReader, DirectColourForms)
     rgb24.rows = {{0, 0, 255, 0, 255, 0}, {255, 0, 0, 1, 2, 3}};
     ExpectPixels(Decode(rgb24), {{Blue, Color32(3, 2, 1)}, {Red, Green}}, "24 bit");
 
+    TBmpSpec os2 = rgb24;
+    os2.headerSize = 64;
+    ExpectPixels(Decode(os2), {{Blue, Color32(3, 2, 1)}, {Red, Green}}, "24 bit, OS/2 2.x header");
+
     TBmpSpec topDown = rgb24;
     topDown.height = -2;
     ExpectPixels(Decode(topDown), {{Red, Green}, {Blue, Color32(3, 2, 1)}}, "24 bit top-down");
@@ -160,6 +164,10 @@ TEST(BmpReader, UnsupportedFormsAreErrors)
     TBmpSpec rleWrongDepth = Bmp(1, 1, 24, 1);
     rleWrongDepth.rows = {{0, 0, 0}};
     EXPECT_THROW(Decode(rleWrongDepth), EImageDecode);
+    // Compression 3 in an OS/2 2.x header is Huffman coding, not bit fields.
+    TBmpSpec huffman = Bmp(1, 1, 16, 3, {}, 64);
+    huffman.rows = {{0, 0}};
+    EXPECT_THROW(Decode(huffman), EImageDecode);
     TBmpSpec noPalette = Bmp(1, 1, 8);
     noPalette.rows = {};
     EXPECT_THROW(Decode(noPalette), EImageDecode);
