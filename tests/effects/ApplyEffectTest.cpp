@@ -50,6 +50,20 @@ TEST(ApplyEffect, EveryNumberNotifiesAndOutsideNumbersChangeNothing)
     EXPECT_TRUE(SamePixels(b, in));
 }
 
+TEST(ApplyEffect, TinyAndEmptyPicturesAndExtremeValues)
+{
+    const int extremes[] = {0, -1, 1, 2147483647, -2147483647 - 1};
+    for (auto [w, h] : {std::pair{0, 0}, {1, 1}, {1, 2}, {2, 1}, {3, 3}})
+        for (int effect = 0; effect <= 34; ++effect)
+            for (int v : extremes) {
+                TBitmap32 b = RandomBitmap(w, h, unsigned(effect));
+                ApplyEffect(b, effect, v, v, v, 1);
+                ApplyEffect(b, effect, v, ~v, v, v);
+                EXPECT_EQ(b.Width(), w);
+                EXPECT_EQ(b.Height(), h);
+            }
+}
+
 TEST(ApplyEffect, EngineArguments)
 {
     const TBitmap32 in = RandomBitmap(37, 29, 52);
