@@ -1,4 +1,5 @@
 #include "history/HistorySteps.h"
+#include "history/ResizeApplier.h"
 
 #include <gtest/gtest.h>
 
@@ -18,16 +19,7 @@ QString FailingFilter() { return TOpRecord(rkFilter, 0).Set("AFilterName", "Fail
 // Appliers standing in for the geometry, overlay and drawing subsystems.
 void RegisterTestAppliers(TApplierTable &table)
 {
-    table.Register(rkSizeChange, -1, [](const TOpRecord &r, TReplayContext &c) -> TImageLayer * {
-        TBitmap32 copy;
-        copy.Assign(c.View.Bitmap());
-        const int w = r.Int("AW"), h = r.Int("AH");
-        c.View.Bitmap().SetSize(w, h);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                *c.View.Bitmap().PixelPtr(x, y) = copy.Pixel(x * copy.Width() / w, y * copy.Height() / h);
-        return nullptr;
-    });
+    table.Register(rkSizeChange, -1, ResizeNearest);
     table.Register(rkCut, -1, [](const TOpRecord &r, TReplayContext &c) -> TImageLayer * {
         const TRecordRect k = r.Rect("ARect");
         TBitmap32 copy;

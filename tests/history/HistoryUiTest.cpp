@@ -3,6 +3,7 @@
 #include "documents/DocumentCommands.h"
 #include "documents/ImageCodecs.h"
 #include "documents/PhotoStrip.h"
+#include "history/ResizeApplier.h"
 #include "history/ui/HistoryCommands.h"
 #include "platform/ImageViewWidget.h"
 
@@ -102,16 +103,7 @@ private Q_SLOTS:
         // A resize that really resizes (nearest pixel), so every step shows,
         // and a filter that fails on demand.
         TApplierTable &table = FDataModule->FReplay.Appliers;
-        table.Register(rkSizeChange, -1, [](const TOpRecord &r, TReplayContext &c) -> TImageLayer * {
-            TBitmap32 copy;
-            copy.Assign(c.View.Bitmap());
-            const int w = r.Int("AW"), h = r.Int("AH");
-            c.View.Bitmap().SetSize(w, h);
-            for (int y = 0; y < h; ++y)
-                for (int x = 0; x < w; ++x)
-                    *c.View.Bitmap().PixelPtr(x, y) = copy.Pixel(x * copy.Width() / w, y * copy.Height() / h);
-            return nullptr;
-        });
+        table.Register(rkSizeChange, -1, ResizeNearest);
         table.Register(rkFilter, 0, [this](const TOpRecord &, TReplayContext &c) -> TImageLayer * {
             if (FFilterFails)
                 throw std::runtime_error("the effect failed");

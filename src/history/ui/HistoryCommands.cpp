@@ -35,6 +35,7 @@ THistorySession THistoryCommands::Session()
 
 QString THistoryCommands::RunStep(TStep step, bool THistoryButtons::*allowed, const QString &failureText)
 {
+    TFlagGuard mode2(FDataModule.FReplay.Flags.FUndoRedoMode2, true);
     TFlagGuard block(FHost.FBlockApply, true);
     const int photo = FHost.SelectedPhoto();
     if (!(HistoryButtonStates(FDataModule.FUndoRedoImgList, photo, false, false).*allowed))
@@ -70,23 +71,13 @@ void THistoryCommands::AfterStep(const QString &failure)
 void THistoryCommands::Undo_ButtonClick()
 {
     FHost.Undo_Button->setEnabled(false);
-    QString failure;
-    {
-        TFlagGuard mode2(FDataModule.FReplay.Flags.FUndoRedoMode2, true);
-        failure = RunStep(&::UndoStep, &THistoryButtons::Undo, QStringLiteral("작업을 취소하지 못했습니다."));
-    }
-    AfterStep(failure);
+    AfterStep(RunStep(&::UndoStep, &THistoryButtons::Undo, QStringLiteral("작업을 취소하지 못했습니다.")));
 }
 
 void THistoryCommands::Redo_ButtonClick()
 {
     FHost.Redo_Button->setEnabled(false);
-    QString failure;
-    {
-        TFlagGuard mode2(FDataModule.FReplay.Flags.FUndoRedoMode2, true);
-        failure = RunStep(&::RedoStep, &THistoryButtons::Redo, QStringLiteral("작업을 다시 실행하지 못했습니다."));
-    }
-    AfterStep(failure);
+    AfterStep(RunStep(&::RedoStep, &THistoryButtons::Redo, QStringLiteral("작업을 다시 실행하지 못했습니다.")));
 }
 
 void THistoryCommands::N37Click()

@@ -55,9 +55,9 @@ public:
 
 private:
     using TStep = bool (*)(THistorySession &, int);
-    // Runs an undo or redo step on the selected photo when the poll's rule
-    // allows it. A failure puts the canvas and the log back; the message
-    // comes back to be shown once the step's flags are down.
+    // Runs an undo or redo step, a stepping replay, on the selected photo
+    // when the poll's rule allows it. A failure puts the canvas and the log
+    // back; the message comes back to be shown once the flags are down.
     QString RunStep(TStep step, bool THistoryButtons::*allowed, const QString &failureText);
     void AfterStep(const QString &failure);
     THistorySession Session();
