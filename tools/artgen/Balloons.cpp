@@ -227,8 +227,11 @@ TShape Caption(int k)
         scroll.addRoundedRect(QRectF(22, 232, 256, 30), 15, 15);
         scroll.setFillRule(Qt::WindingFill);
         s.Body = scroll.simplified();
+        s.Extra.addRoundedRect(QRectF(22, 38, 256, 30), 15, 15);
+        s.Extra.addRoundedRect(QRectF(22, 232, 256, 30), 15, 15);
         for (QPointF end : {QPointF(37, 53), QPointF(263, 53), QPointF(37, 247), QPointF(263, 247)})
             s.Extra.addEllipse(end, 7, 7);
+        s.Extra.setFillRule(Qt::WindingFill);
         break;
     }
     case 8: s.Body = Rounded(QRectF(50, 30, 236, 220), 40).united(Tail({54, 110}, {54, 170}, {6, 196}, 0)); break;
