@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-svg-dev qt6-translations-l10n
   libjpeg62-turbo-dev libpng-dev zlib1g-dev libgif-dev libcurl4-openssl-dev
-  gettext libgtest-dev libgmock-dev libbenchmark-dev
+  gettext libgtest-dev libgmock-dev libbenchmark-dev libjpeg-turbo-progs
   fonts-nanum xvfb xauth xdg-user-dirs xdg-utils
 )
 
