@@ -12,6 +12,22 @@
 
 namespace {
 
+// Answers the next count message boxes with OK, keeping their texts.
+void AnswerMessagesWithOk(int count, QStringList *texts, QMessageBox *answered = nullptr)
+{
+    QTimer::singleShot(0, [count, texts, answered] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || box == answered) {
+            AnswerMessagesWithOk(count, texts, answered);
+            return;
+        }
+        *texts << box->text();
+        box->button(QMessageBox::Ok)->click();
+        if (count > 1)
+            AnswerMessagesWithOk(count - 1, texts, box);
+    });
+}
+
 // Answers the next message box with the given button and keeps its text.
 void AnswerNextMessage(QMessageBox::StandardButton button, QString *text = nullptr)
 {
@@ -259,30 +275,38 @@ private Q_SLOTS:
 
     void failedStepChangesNothing_data()
     {
-        QTest::addColumn<bool>("undo");
+        QTest::addColumn<QString>("command");
         QTest::addColumn<bool>("fileGone");
-        QTest::newRow("undo, record fails") << true << false;
-        QTest::newRow("redo, record fails") << false << false;
-        QTest::newRow("undo, file no longer decodes") << true << true;
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("undo, record fails") << "undo" << false << "작업을 취소하지 못했습니다.";
+        QTest::newRow("redo, record fails") << "redo" << false << "작업을 다시 실행하지 못했습니다.";
+        QTest::newRow("undo, file no longer decodes") << "undo" << true << "작업을 취소하지 못했습니다.";
+        QTest::newRow("back to the original, file no longer decodes")
+            << "original" << true << "원본사진으로 되돌리지 못했습니다.";
     }
 
     void failedStepChangesNothing()
     {
-        QFETCH(bool, undo);
+        QFETCH(QString, command);
         QFETCH(bool, fileGone);
+        QFETCH(QString, heading);
         OpenWith({Resize(20, 15), Filter(), Resize(10, 8), Resize(7, 7)});
         // Redo starts one record back, undo at the last one; both replay the
         // filter after the first resize has already redrawn the canvas.
-        if (!undo) {
+        if (command == "redo") {
             Photo().Index = 2;
             FForm->Documents()->ReloadPhoto(0);
         }
         const int position = Photo().Index;
         TBitmap32 before;
         before.Assign(Canvas());
-        QStringList log;
-        for (int i = 0; i < Photo().UndoRedoList->Count(); ++i)
-            log << Photo().UndoRedoList->GetItem(i).Apply_Str;
+        auto records = [this] {
+            QStringList texts;
+            for (int i = 0; i < Photo().UndoRedoList->Count(); ++i)
+                texts << Photo().UndoRedoList->GetItem(i).Apply_Str;
+            return texts;
+        };
+        const QStringList log = records();
 
         FFilterFails = !fileGone;
         if (fileGone) {
@@ -290,21 +314,24 @@ private Q_SLOTS:
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
             file.write("not a picture");
         }
-        QString message;
-        AnswerNextMessage(QMessageBox::Ok, &message);
-        if (undo)
+        QStringList messages;
+        if (command == "undo") {
+            AnswerMessagesWithOk(1, &messages);
             History().Undo_ButtonClick();
-        else
+        } else if (command == "redo") {
+            AnswerMessagesWithOk(1, &messages);
             History().Redo_ButtonClick();
+        } else {
+            AnswerMessagesWithOk(2, &messages); // the question, then the failure
+            History().N37Click();
+        }
 
-        QVERIFY(!message.isEmpty());
-        QVERIFY2(fileGone || message.contains("the effect failed"), qPrintable(message));
+        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), command == "original" ? 2 : 1, 500);
+        QVERIFY2(messages.last().startsWith(heading + "\n\n"), qPrintable(messages.last()));
+        QVERIFY2(fileGone || messages.last().contains("the effect failed"), qPrintable(messages.last()));
         QCOMPARE(Photo().Index, position);
         QVERIFY(SamePixels(Canvas(), before));
-        QStringList after;
-        for (int i = 0; i < Photo().UndoRedoList->Count(); ++i)
-            after << Photo().UndoRedoList->GetItem(i).Apply_Str;
-        QCOMPARE(after, log);
+        QCOMPARE(records(), log);
         QuietFlags();
     }
 

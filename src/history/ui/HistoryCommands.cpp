@@ -13,9 +13,9 @@ namespace {
 
 QString T(const QString &korean) { return TVL_DM::_T(korean); }
 
-QString FailureMessage(const QString &text, const std::exception &error)
+QString FailureMessage(const QString &translated, const std::exception &error)
 {
-    return T(text) + QStringLiteral("\n\n") + QString::fromUtf8(error.what());
+    return translated + QStringLiteral("\n\n") + QString::fromUtf8(error.what());
 }
 
 } // namespace
@@ -71,13 +71,13 @@ void THistoryCommands::AfterStep(const QString &failure)
 void THistoryCommands::Undo_ButtonClick()
 {
     FHost.Undo_Button->setEnabled(false);
-    AfterStep(RunStep(&::UndoStep, &THistoryButtons::Undo, QStringLiteral("작업을 취소하지 못했습니다.")));
+    AfterStep(RunStep(&::UndoStep, &THistoryButtons::Undo, T(QStringLiteral("작업을 취소하지 못했습니다."))));
 }
 
 void THistoryCommands::Redo_ButtonClick()
 {
     FHost.Redo_Button->setEnabled(false);
-    AfterStep(RunStep(&::RedoStep, &THistoryButtons::Redo, QStringLiteral("작업을 다시 실행하지 못했습니다.")));
+    AfterStep(RunStep(&::RedoStep, &THistoryButtons::Redo, T(QStringLiteral("작업을 다시 실행하지 못했습니다."))));
 }
 
 void THistoryCommands::N37Click()
@@ -101,7 +101,7 @@ void THistoryCommands::N37Click()
         try {
             BackToOriginal(session, photo);
         } catch (const std::exception &error) {
-            failure = FailureMessage(QStringLiteral("원본사진으로 되돌리지 못했습니다."), error);
+            failure = FailureMessage(T(QStringLiteral("원본사진으로 되돌리지 못했습니다.")), error);
         }
     }
     AfterStep(failure);
