@@ -182,6 +182,36 @@ private Q_SLOTS:
         QCOMPARE(form.MouseMenuSel(), QString("Cut_"));
     }
 
+    void gifModeGreysTheZoomControlsUntilLeft()
+    {
+        TVL_Main_Form form(&FDataModule);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto *fit = form.findChild<QAbstractButton *>("SetImg_PNGButton");
+        QVERIFY(fit->isEnabled());
+        form.MenuAction("Mode_Gif_")->trigger();
+        QVERIFY(!fit->isEnabled());
+        QVERIFY(!form.ResolutionSlider()->isEnabled());
+        QCOMPARE(form.statusBar()->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)[1]->text(), QString());
+        form.MenuAction("Mode_Size_")->trigger();
+        QVERIFY(fit->isEnabled());
+        QVERIFY(form.ResolutionSlider()->isEnabled());
+        QCOMPARE(form.CenterNotebook()->currentWidget()->objectName(), QString("Nor_Page"));
+        QCOMPARE(form.PreViewNotebook()->currentWidget()->objectName(), QString("OpenImg_NoteBook"));
+    }
+
+    void pageEntryRunsWhenItsModeIsEntered()
+    {
+        TVL_Main_Form form(&FDataModule);
+        form.show();
+        int entries = 0;
+        form.SetPageEntry(iectCut, [&] { ++entries; });
+        form.MenuAction("Mode_Cut_")->trigger();
+        form.MenuAction("Mode_Size_")->trigger();
+        QCOMPARE(entries, 1);
+        QCOMPARE(form.EditPage("ec_cut")->objectName(), QString("EC_Cut"));
+    }
+
     void setScroolDownMovesToTheClickedPoint()
     {
         TSlider slider;

@@ -6,27 +6,13 @@
 #include "documents/ViewZoom.h"
 #include "platform/ImageViewWidget.h"
 #include "platform/Slider.h"
+#include "support/UiTestSupport.h"
 
 #include <QtTest>
 #include <QtWidgets>
 #include <QPrinter>
 
 namespace {
-
-// Answers the next message box with the given button and keeps its text.
-void AnswerNextMessage(QMessageBox::StandardButton button, QString *text = nullptr)
-{
-    QTimer::singleShot(0, [button, text] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box) {
-            AnswerNextMessage(button, text);
-            return;
-        }
-        if (text)
-            *text = box->text();
-        box->button(button)->click();
-    });
-}
 
 void WritePhoto(const QString &path, int w, int h, TColor32 colour)
 {
@@ -124,6 +110,19 @@ private Q_SLOTS:
         QCOMPARE(Photos().GetItem(0).OriFilePath, upper);
         QCOMPARE(Photos().GetItem(1).OriFilePath, FSky);
         QCOMPARE(strip->currentRow(), 1);
+    }
+
+    void dropOnTheWindowTakesExistingFilesOnly()
+    {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(FDir.path()), QUrl::fromLocalFile(FSea),
+                      QUrl::fromLocalFile(FDir.filePath("gone.png")), QUrl::fromLocalFile(FRose)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(FForm.get(), &enter);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(FForm.get(), &drop);
+        QCOMPARE(Photos().Count(), 2);
+        QCOMPARE(Photos().GetItem(1).OriFilePath, FRose);
     }
 
     void undecodableDropsAreNamedAndTheRestOpens()

@@ -4,25 +4,14 @@
 #include "effects/ApplyEffect.h"
 
 #include "EffectsTestSupport.h"
+#include "support/CliTestSupport.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
 
-struct TCliRun {
-    int exitCode;
-    QString errors;
-};
-
-TCliRun RunCli(const QStringList &args)
-{
-    QProcess cli;
-    cli.start(QStringLiteral(VELLUMI_CLI), QStringList{QStringLiteral("effect")} + args);
-    EXPECT_TRUE(cli.waitForFinished(60000));
-    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1, QString::fromUtf8(cli.readAllStandardError())};
-}
+TCliRun RunEffect(const QStringList &args) { return RunCli(QStringLiteral(VELLUMI_CLI), QStringLiteral("effect"), args); }
 
 class EffectCommand : public ::testing::Test {
 protected:
@@ -52,7 +41,7 @@ TEST_F(EffectCommand, WritesWhatTheDispatcherGivesEveryByteKept)
                  {{"0"}, 0, 0, 0, 0}};
     for (const auto &c : cases) {
         const QString output = Out("out.bmp");
-        const TCliRun run = RunCli(QStringList{input, output} + c.args);
+        const TCliRun run = RunEffect(QStringList{input, output} + c.args);
         ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
         TBitmap32 expected = Copy(photo);
         ApplyEffect(expected, c.effect, c.v1, c.v2, c.v3, 1);
@@ -76,7 +65,7 @@ TEST_F(EffectCommand, RefusesBadArgumentsAndWritesNothing)
                                {input, Out("no/such/folder/out.bmp"), "28", "10"},
                                {input, Out("out.xyz"), "28", "10"}};
     for (const QStringList &args : bad) {
-        const TCliRun run = RunCli(args);
+        const TCliRun run = RunEffect(args);
         EXPECT_NE(run.exitCode, 0) << args.join(u' ').toStdString();
         EXPECT_FALSE(run.errors.trimmed().isEmpty()) << args.join(u' ').toStdString();
         EXPECT_FALSE(QFile::exists(output));
@@ -87,6 +76,6 @@ TEST_F(EffectCommand, RefusesBadArgumentsAndWritesNothing)
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("not a picture");
     junk.close();
-    EXPECT_NE(RunCli({Out("junk.bmp"), output, "28", "10"}).exitCode, 0);
+    EXPECT_NE(RunEffect({Out("junk.bmp"), output, "28", "10"}).exitCode, 0);
     EXPECT_FALSE(QFile::exists(output));
 }

@@ -3,26 +3,15 @@
 #include "documents/ImageCodecs.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include "support/CliTestSupport.h"
+
 namespace {
 
-struct TRun {
-    int ExitCode;
-    QString Errors;
-};
-
-TRun RunCli(const QStringList &args)
-{
-    QProcess process;
-    process.start(QStringLiteral(VELLUMI_CLI), QStringList{QStringLiteral("replay")} + args);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardError())};
-}
+TCliRun RunReplay(const QStringList &args) { return RunCli(QStringLiteral(VELLUMI_CLI), QStringLiteral("replay"), args); }
 
 class ReplayCliTest : public testing::Test {
 protected:
@@ -42,8 +31,8 @@ protected:
 
 TEST_F(ReplayCliTest, WithoutRecordsConvertsThePhoto)
 {
-    const TRun run = RunCli({Path("in.png"), Path("out.bmp")});
-    ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
+    const TCliRun run = RunReplay({Path("in.png"), Path("out.bmp")});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
     TBitmap32 in, out;
     LoadPhotoFile(Path("in.png"), in);
     LoadPhotoFile(Path("out.bmp"), out);
@@ -79,14 +68,14 @@ TEST_F(ReplayCliTest, BadInputFailsAndWritesNothing)
         {{"--frobnicate"}, "unknown option"},
     };
     for (const TCase &c : cases) {
-        const TRun run = RunCli(QStringList{Path("in.png"), Path("out.png")} + c.Args);
-        EXPECT_NE(run.ExitCode, 0) << c.Message;
-        EXPECT_TRUE(run.Errors.contains(QString::fromUtf8(c.Message))) << run.Errors.toStdString();
+        const TCliRun run = RunReplay(QStringList{Path("in.png"), Path("out.png")} + c.Args);
+        EXPECT_NE(run.exitCode, 0) << c.Message;
+        EXPECT_TRUE(run.errors.contains(QString::fromUtf8(c.Message))) << run.errors.toStdString();
         EXPECT_FALSE(QFile::exists(Path("out.png"))) << c.Message;
     }
 
-    const TRun missing = RunCli({Path("nothing.png"), Path("out.png")});
-    EXPECT_NE(missing.ExitCode, 0);
+    const TCliRun missing = RunReplay({Path("nothing.png"), Path("out.png")});
+    EXPECT_NE(missing.exitCode, 0);
     EXPECT_FALSE(QFile::exists(Path("out.png")));
 }
 
