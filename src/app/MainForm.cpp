@@ -7,6 +7,7 @@
 #include "documents/DocumentCommands.h"
 #include "documents/PhotoStrip.h"
 #include "documents/ViewZoom.h"
+#include "effects/ui/FilterPanel.h"
 #include "history/ui/HistoryCommands.h"
 #include "platform/ImageViewWidget.h"
 #include "platform/RegistryStore.h"
@@ -87,7 +88,7 @@ void TVL_Main_Form::ConnectCommands()
                       FZoom,
                       {button("Undo_Button"), button("Redo_Button")},
                       [this] { return FNowWorkType; },
-                      {},
+                      [this] { Set_ImgEditControl_OP(); },
                       [this](TMainManuType state) { SetMainMenu(state); },
                       [this] { FTran.Changed(); }},
         defaultPath, defaultPathFlag, this);
@@ -111,6 +112,14 @@ void TVL_Main_Form::ConnectCommands()
     FZoom->Mode = [this] { return FNowWorkType; };
     FZoom->SelectedPhoto = [this] { return FDocuments->SelectedPhoto(); };
     FZoom->SetStatusBar(sbtNorInfo, {}, true);
+    // The colour and filter page; its baseline is taken when the filter mode is entered.
+    auto *filterPanel = new TFilterPanel(
+        *FDataModule,
+        TFilterPanelHost{this, FTran, FOpening_Form, FBlockApply, [this] { return FDocuments->SelectedPhoto(); },
+                         [this](int photo) { FDocuments->ReloadPhoto(photo); },
+                         [this] { Q_EMIT FDocuments->PhotosChanged(); }},
+        EditPage(QStringLiteral("EC_Filter")));
+    SetPageEntry(iectFilter, [filterPanel] { filterPanel->ViewBmpToTempBmp(); });
 
     auto on = [this](const char *action, auto handler) {
         connect(FActions.value(QLatin1String(action)), &QAction::triggered, this, handler);
@@ -303,20 +312,60 @@ void TVL_Main_Form::SetEditMode(TIMGEDITCONTROLTYPE mode)
 {
     if (FBlockApply)
         return;
+    const bool gif = mode == iectGif;
+    if (gif) {
+        for (int panel : {0, 1, 2, 3, 5})
+            FStatusPanels[panel]->clear();
+        FRgbColor_Panel->setPalette(QApplication::palette());
+    }
     FNowWorkType = mode;
     const TEditModeInfo &info = EditModeInfo(mode);
-    if (!info.pageName.isEmpty()) {
-        for (auto it = FEditPages.cbegin(); it != FEditPages.cend(); ++it) {
-            if (it.key().compare(info.pageName, Qt::CaseInsensitive) == 0) {
-                FEdit_Notebook->setCurrentWidget(it.value());
-                FEdit_Notebook->setFixedHeight(info.pageHeight);
-            }
-        }
+    if (QWidget *page = EditPage(info.pageName)) {
+        FEdit_Notebook->setCurrentWidget(page);
+        FEdit_Notebook->setFixedHeight(info.pageHeight);
     }
-    const bool gif = mode == iectGif;
-    FCenter_Notebook->setCurrentIndex(gif ? 1 : (mode == iectImgPaste ? 2 : 0));
+    FTran.Changed();
+    Set_ImgEditControl_OP();
+    if (!gif)
+        FZoom->SetStatusBar(sbtNorInfo);
+    FTran_ImgView->viewport()->setCursor(Qt::ArrowCursor);
+
+    // The zoom controls act on the canvas or the join view, never in the
+    // GIF mode, where the value text is hidden.
+    QPalette text = FSliderValue_Panel->palette();
+    text.setColor(QPalette::WindowText, gif ? palette().color(QPalette::Button) : QColor(Qt::black));
+    FSliderValue_Panel->setPalette(text);
+    if (gif) {
+        for (const char *name : {"Minus_PNGButton", "Plus_PNGButton", "Ori_PNGButton", "SetImg_PNGButton"})
+            findChild<QWidget *>(QLatin1String(name))->setEnabled(false);
+        FResolution_Slider->setEnabled(false);
+    } else {
+        FZoom->PageControl1Change();
+        if (mode == iectImgPaste)
+            FZoom->Resolution_SliderStopTracking();
+    }
+}
+
+void TVL_Main_Form::SetPageEntry(TIMGEDITCONTROLTYPE mode, std::function<void()> entry)
+{
+    FPageEntries.insert(mode, std::move(entry));
+}
+
+QWidget *TVL_Main_Form::EditPage(const QString &name) const
+{
+    for (auto it = FEditPages.cbegin(); it != FEditPages.cend(); ++it)
+        if (it.key().compare(name, Qt::CaseInsensitive) == 0)
+            return it.value();
+    return nullptr;
+}
+
+void TVL_Main_Form::Set_ImgEditControl_OP()
+{
+    const bool gif = FNowWorkType == iectGif;
+    FCenter_Notebook->setCurrentIndex(gif ? 1 : (FNowWorkType == iectImgPaste ? 2 : 0));
     FPreView_Notebook->setCurrentIndex(gif ? 1 : 0);
-    setCursor(Qt::ArrowCursor);
+    if (const auto entry = FPageEntries.value(FNowWorkType))
+        entry();
 }
 
 void TVL_Main_Form::SetMainMenu(TMainManuType AState_Menu)

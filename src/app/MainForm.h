@@ -11,6 +11,8 @@
 #include <QHash>
 #include <QMainWindow>
 
+#include <functional>
+
 class QAction;
 class QLabel;
 class QListWidget;
@@ -43,6 +45,13 @@ public:
     void SetMainFormInfo(const TSetFormInfo &value);
 
     void SetEditMode(TIMGEDITCONTROLTYPE mode);
+    // The entry of the current mode's page: what each panel does when its
+    // mode is entered and after a photo is added.
+    void Set_ImgEditControl_OP();
+    // A panel registers its page entry for its mode here.
+    void SetPageEntry(TIMGEDITCONTROLTYPE mode, std::function<void()> entry);
+    // The page of the edit notebook by name ("EC_Filter", …), for the panels.
+    QWidget *EditPage(const QString &name) const;
     void SetMainMenu(TMainManuType AState_Menu);
     // Recomputes the menu enabling when a top-level menu opens.
     void RefreshMenuState();
@@ -124,6 +133,7 @@ private:
     QHash<QString, QAction *> FActions;
     QHash<QString, QMenu *> FMenus;
     QHash<QString, QWidget *> FEditPages;
+    QHash<int, std::function<void()>> FPageEntries;
     QStackedWidget *FEdit_Notebook = nullptr;
     QWidget *FEdit_Panel = nullptr;
     QStackedWidget *FCenter_Notebook = nullptr;
