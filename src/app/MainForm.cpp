@@ -8,6 +8,8 @@
 #include "documents/PhotoStrip.h"
 #include "documents/ViewZoom.h"
 #include "effects/ui/FilterPanel.h"
+#include "geometry/ui/GeometryCommands.h"
+#include "geometry/ui/ResizePanel.h"
 #include "history/ui/HistoryCommands.h"
 #include "platform/ImageViewWidget.h"
 #include "platform/RegistryStore.h"
@@ -27,6 +29,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include <cmath>
 
@@ -120,6 +123,22 @@ void TVL_Main_Form::ConnectCommands()
                          [this] { Q_EMIT FDocuments->PhotosChanged(); }},
         EditPage(QStringLiteral("EC_Filter")));
     SetPageEntry(iectFilter, [filterPanel] { filterPanel->ViewBmpToTempBmp(); });
+    // The resize page and the quarter turns and mirrors.
+    auto *resizePanel = new TResizePanel(
+        *FDataModule,
+        TResizeHost{EditPage(QStringLiteral("EC_Resolution")), FTran, [this] { return FDocuments->SelectedPhoto(); },
+                    {}, [this] { FZoom->Refit(); }, [this] { Q_EMIT FDocuments->PhotosChanged(); }},
+        this);
+    SetPageEntry(iectResolution, [resizePanel] { resizePanel->EnterPage(); });
+    new TGeometryCommands(
+        *FDataModule,
+        TTurnHost{FTran, FBlockApply, [this] { return FNowWorkType; }, [this] { return FDocuments->SelectedPhoto(); },
+                  {}, [this] { FZoom->Refit(); }, [this] { Q_EMIT FDocuments->PhotosChanged(); },
+                  {findChild<QToolButton *>("ToolButton49"), findChild<QToolButton *>("ToolButton50"),
+                   findChild<QToolButton *>("ToolButton51"), findChild<QToolButton *>("ToolButton52")},
+                  {FActions.value("N901"), FActions.value("N902"), FActions.value("N9"), FActions.value("N59")},
+                  FMenus.value("N45")},
+        this);
 
     auto on = [this](const char *action, auto handler) {
         connect(FActions.value(QLatin1String(action)), &QAction::triggered, this, handler);
@@ -389,6 +408,7 @@ void TVL_Main_Form::SetMainMenu(TMainManuType AState_Menu)
         break;
     case mmtImg:
         set({"N29", "N31", "N39", "N40", "N42"}, true);
+        set(turnItems, true);
         break;
     case mmtGif:
         set(gifItems, false);
