@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins qt6-svg-dev qt6-translations-l10n
   libjpeg62-turbo-dev libpng-dev zlib1g-dev libgif-dev libcurl4-openssl-dev
   gettext libgtest-dev libgmock-dev libbenchmark-dev libjpeg-turbo-progs
-  fonts-nanum xvfb xauth xdg-user-dirs xdg-utils
+  fonts-nanum xvfb xauth xdg-user-dirs xdg-utils poppler-utils
 )
 
 missing=()

@@ -112,6 +112,25 @@ private Q_SLOTS:
         QCOMPARE(strip->currentRow(), 1);
     }
 
+    void fileMenuStateFollowsTheEdits()
+    {
+        Docs().ImageOpen(false, true, {FSea});
+        FForm->RefreshMenuState();
+        QVERIFY(!FForm->MenuAction("N30")->isEnabled());
+        QVERIFY(FForm->MenuAction("N31")->isEnabled());
+
+        Docs().ImageOpen(false, true, {FSky});
+        Photos().GetItem(1).LogRecord(QStringLiteral("크기변경 (10,10)"));
+        FForm->RefreshMenuState();
+        QVERIFY(FForm->MenuAction("N30")->isEnabled());
+        QVERIFY(FForm->MenuAction("N37")->isEnabled());
+
+        // Opening the menu recomputes it.
+        Photos().GetItem(1).Index = -1;
+        Q_EMIT FForm->Menu("N1")->aboutToShow();
+        QVERIFY(!FForm->MenuAction("N30")->isEnabled());
+    }
+
     void dropOnTheWindowTakesExistingFilesOnly()
     {
         QMimeData data;
@@ -276,15 +295,32 @@ private Q_SLOTS:
     void printingFitsThePageWidth()
     {
         QCOMPARE(TDocumentCommands::PrintTarget(4800, 2000, 1000), QRect(0, 0, 4800, 2400));
-        Docs().ImageOpen(false, true, {FSea});
+        const QString wide = FDir.filePath("wide.png");
+        WritePhoto(wide, 2000, 1000, Color32(200, 0, 0));
+        Docs().ImageOpen(false, true, {wide});
         const QString pdf = FDir.filePath("print.pdf");
         Docs().ChoosePrinter = [&](QPrinter &printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
+            printer.setPageMargins(QMarginsF(0, 0, 0, 0));
             return true;
         };
         Docs().Print();
-        QVERIFY(QFileInfo(pdf).size() > 500);
+        // The page, rendered back: red across the whole width, half as high
+        // as wide, white below.
+        QProcess render;
+        render.start("pdftoppm", {"-r", "20", "-png", "-singlefile", pdf, FDir.filePath("page")});
+        QVERIFY(render.waitForFinished(20000));
+        QCOMPARE(render.exitCode(), 0);
+        const QImage page(FDir.filePath("page.png"));
+        QVERIFY(!page.isNull());
+        const int w = page.width();
+        auto red = [&](int x, int y) { return qRed(page.pixel(x, y)) > 150 && qGreen(page.pixel(x, y)) < 50; };
+        auto white = [&](int x, int y) { return qGray(page.pixel(x, y)) > 240; };
+        QVERIFY(red(1, 1));
+        QVERIFY(red(w - 2, w / 2 - 2));
+        QVERIFY(white(w / 2, w / 2 + 3));
+
         Docs().RemoveAllPhotos();
         QString message;
         AnswerNextMessage(QMessageBox::Ok, &message);
