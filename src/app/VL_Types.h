@@ -28,3 +28,13 @@ struct TEditModeInfo {
 
 // The ten modes with a page, in tool-bar order, then iectHori.
 const TEditModeInfo &EditModeInfo(TIMGEDITCONTROLTYPE mode);
+
+// The state an icon button is asked to show.
+enum TMouseModeType { mmtUp, mmtNor, mmtDown, mmtSelect, mmtNone };
+
+// The icon sets: the mode icons, the drawing-tool icons of the text page and
+// its text-option pictures.
+enum TInitMode { imMenu, imText, imTextOp };
+
+// Which text-option image list to fill: normal, pressed or pointer over it.
+enum TTextOptionType { totNor, totDown, totUp };
