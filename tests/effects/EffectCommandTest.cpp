@@ -79,3 +79,15 @@ TEST_F(EffectCommand, RefusesBadArgumentsAndWritesNothing)
     EXPECT_NE(RunEffect({Out("junk.bmp"), output, "28", "10"}).exitCode, 0);
     EXPECT_FALSE(QFile::exists(output));
 }
+
+TEST_F(EffectCommand, ReplayOfAFilterRecordEqualsTheEffect)
+{
+    const TCliRun effect = RunEffect({input, Out("effect.bmp"), "28", "12"});
+    ASSERT_EQ(effect.exitCode, 0) << effect.errors.toStdString();
+    const TCliRun replay = RunCli(QStringLiteral(VELLUMI_CLI), QStringLiteral("replay"),
+                                  {input, Out("replay.bmp"), "--record", "필터 (0)|(28)|(Brightness)|(12)|(0)|(0)"});
+    ASSERT_EQ(replay.exitCode, 0) << replay.errors.toStdString();
+    QFile a(Out("effect.bmp")), b(Out("replay.bmp"));
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(a.readAll() == b.readAll());
+}
