@@ -4,6 +4,7 @@
 // status bar.
 
 #include "app/Cursors.h"
+#include "app/IconStates.h"
 #include "app/VL_Types.h"
 #include "app/WindowPlacement.h"
 #include "platform/ImageViewModel.h"
@@ -76,6 +77,8 @@ public:
     TVL_DM *DataModule() const { return FDataModule; }
     TDocumentCommands *Documents() const { return FDocuments; }
     THistoryCommands *History() const { return FHistory; }
+    // The icon states of the picture buttons under this window.
+    TIconSets &IconSets() { return FIconSets; }
     TViewZoom *Zoom() const { return FZoom; }
     TImgView32 &Canvas() { return FTran; }
     TImgViewWidget *CanvasWidget() const { return FTran_ImgView; }
@@ -128,6 +131,7 @@ private:
     bool FBlockApply = false;
     bool FLastBtn_Bool = false;
     bool FLastBtn_Down_Bool = false;
+    TIconSets FIconSets{this, FLastBtn_Bool};
     TSetImgType FLastSetImg = sitOri;
 
     QHash<QString, QAction *> FActions;

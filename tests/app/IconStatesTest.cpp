@@ -2,6 +2,9 @@
 
 #include "app/IconStates.h"
 
+#include "app/DataModule.h"
+#include "app/MainForm.h"
+
 #include "ArtworkNames.h"
 #include "ResourcePictures.h"
 
@@ -11,6 +14,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 #include <memory>
@@ -227,6 +231,34 @@ private Q_SLOTS:
         QCOMPARE(Shown(play), Expected("PLAY_N"));
         icons.Set_GifBtn("Stop_D", play);
         QCOMPARE(Shown(play), Expected("STOP_D"));
+    }
+
+    void aToolBarPressLetsTheNextToolPressRestoreTheSelection()
+    {
+        QTemporaryDir dir;
+        qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
+        qputenv("VELLUMI_REGISTRY", dir.filePath("registry.json").toUtf8());
+        TVL_DM dataModule;
+        TVL_Main_Form form(&dataModule);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QLabel *pen = AddLabel(&form, "TB_Image3");
+        QLabel *brush = AddLabel(&form, "TB_Image4");
+        TIconSets &icons = form.IconSets();
+        icons.Set_Icon_UpAndDown("T_PEN_", pen, mmtSelect, 0);
+        icons.Set_Icon_UpAndDown("T_BRUSH_", brush, mmtDown, 0);
+        QCOMPARE(Shown(pen), Expected("T_PEN_S"));
+
+        auto *cut = form.findChild<QToolButton *>("ToolButton38");
+        QVERIFY(cut);
+        QTest::mouseClick(cut, Qt::LeftButton);
+        QVERIFY(icons.LastBtn_Bool());
+        icons.Set_Icon_UpAndDown("T_BRUSH_", brush, mmtDown, 0);
+        QCOMPARE(Shown(pen), Expected("T_PEN_N"));
+        QVERIFY(!icons.LastBtn_Bool());
+
+        icons.Set_Icon_Init(imText);
+        QCOMPARE(Shown(brush), Expected("T_BRUSH_N"));
     }
 
     // Two monitors: (0, 0) 800 x 600 and (800, 100) 1024 x 768.
