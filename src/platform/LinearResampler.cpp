@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -66,20 +67,24 @@ Contributions BuildContributions(int sourceSize, int targetSize)
     return c;
 }
 
+// The weights are non-negative and sum to WeightOne, so a channel's sum
+// stays below 2^22: two channels share one 64-bit accumulator, one in each
+// 32-bit half (A and G, R and B), and no result exceeds 255.
+inline std::uint64_t Spread(std::uint32_t pair) { return (std::uint64_t(pair & 0xFF0000u) << 16) | (pair & 0xFFu); }
+
 inline TColor32 Combine(const int *weights, int count, const TColor32 *source, std::ptrdiff_t step)
 {
-    int a = 0, r = 0, g = 0, b = 0;
+    std::uint64_t ag = 0, rb = 0;
     for (int i = 0; i < count; ++i) {
-        const TColor32 p = source[i * step];
-        const int w = weights[i];
-        a += AlphaComponent(p) * w;
-        r += RedComponent(p) * w;
-        g += GreenComponent(p) * w;
-        b += BlueComponent(p) * w;
+        const std::uint32_t p = source[i * step];
+        const std::uint64_t w = std::uint64_t(weights[i]);
+        ag += Spread(p >> 8) * w;
+        rb += Spread(p) * w;
     }
-    constexpr int half = WeightOne / 2;
-    auto channel = [](int v) { return std::clamp((v + half) >> WeightBits, 0, 255); };
-    return Color32(channel(r), channel(g), channel(b), channel(a));
+    constexpr std::uint64_t half = (std::uint64_t(WeightOne / 2) << 32) | std::uint64_t(WeightOne / 2);
+    ag = ((ag + half) >> WeightBits) & 0x000000FF000000FFull;
+    rb = ((rb + half) >> WeightBits) & 0x000000FF000000FFull;
+    return TColor32(std::uint32_t(ag >> 8) | std::uint32_t(ag) << 8 | std::uint32_t(rb >> 16) | std::uint32_t(rb));
 }
 
 } // namespace

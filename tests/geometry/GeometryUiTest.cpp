@@ -364,8 +364,6 @@ private Q_SLOTS:
         Docs().ImageOpen(false, true, {path});
         TResizePanel &p = Panel();
         p.ResBiyul_CheckBox->setChecked(true);
-        p.ResW_SpinEdit->setValue(900);
-        p.Button11->click();
         FForm->findChild<QAbstractButton *>("SetImg_PNGButton")->click();
         p.Often_Res_ComboBox->setCurrentIndex(3);
         p.Often_Res_ComboBoxChange();
