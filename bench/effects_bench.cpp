@@ -3,6 +3,7 @@
 // same 48 MB.
 
 #include "effects/ApplyEffect.h"
+#include "effects/FilterRecords.h"
 #include "effects/ParallelRows.h"
 
 #include <benchmark/benchmark.h>
@@ -82,6 +83,30 @@ void Copy48(benchmark::State &state)
     }
 }
 
+// One slider preview of the filter page as the panel runs it: the kept
+// baseline copied into the photo's raster (both kept between calls), the
+// noise seed where the row needs it, then the row's effect. Everything is
+// timed.
+void FilterPreview(benchmark::State &state, int row, int value)
+{
+    const TFilterRow &info = FilterRows()[row];
+    const int passed = FilterPreviewValue(row, value).value_or(0);
+    TBitmap32 &shown = Work();
+    shown.Assign(Photo());
+    for (auto _ : state) {
+        shown.Assign(Photo());
+        const std::uint64_t seed = info.Effect == 1 ? FilterNoiseSeed(Photo(), 1) : 0;
+        ApplyEffect(shown, info.Effect, passed, 0, 0, 1, seed);
+        benchmark::DoNotOptimize(shown.Bits());
+    }
+}
+
+void NoiseSeed(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FilterNoiseSeed(Photo(), 1));
+}
+
 #define VELLUMI_EFFECT(name, effect, value1, value3)                                                              \
     BENCHMARK_CAPTURE(Effect, name, effect, value1, value3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -107,5 +132,16 @@ VELLUMI_EFFECT(sharpen_27, 27, 50, 0)
 VELLUMI_EFFECT(sharpen_27_contrast, 27, 50, 1)
 VELLUMI_EFFECT(soft_glow_32, 32, 10, 0)
 VELLUMI_EFFECT(dry_brush_23, 23, 0, 0)
+
+#define VELLUMI_PREVIEW(name, row, value)                                                                          \
+    BENCHMARK_CAPTURE(FilterPreview, name, row, value)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+VELLUMI_PREVIEW(brightness_12, 0, 12)
+VELLUMI_PREVIEW(chroma_300, 3, 300)
+VELLUMI_PREVIEW(sharpen_50, 5, 50)
+VELLUMI_PREVIEW(blur_10, 6, 10)
+VELLUMI_PREVIEW(noise_400, 7, 400)
+VELLUMI_PREVIEW(soft_glow_30, 9, 30)
+BENCHMARK(NoiseSeed)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "app/OpeningForm.h"
 #include "documents/DocumentCommands.h"
 #include "documents/ImageCodecs.h"
+#include "documents/ViewZoom.h"
 #include "effects/ApplyEffect.h"
 #include "effects/FilterRecords.h"
 #include "effects/ui/FilterPanel.h"
@@ -340,9 +341,10 @@ private Q_SLOTS:
         FForm->resize(1100, 760);
         FForm->Documents()->ImageOpen(false, true, {path});
         FForm->SetEditMode(iectFilter);
-        Slider("sharp_Slider")->SetValue(40);
-        Click("Button24");
-        Slider("BBoshasi_Slider")->SetValue(60);
+        FForm->Zoom()->SetImg_PNGButtonClick();
+        Slider("chroma_Slider")->SetValue(380);
+        Click("Button22");
+        Slider("BBoshasi_Slider")->SetValue(40);
         FPanel->PreviewFilter(9);
         QTest::qWait(100);
         QVERIFY(FForm->grab().save(folder + "/screenshot-filter-page.png"));

@@ -82,6 +82,7 @@ QWidget *TFilterPanel::BuildGroup(const QString &caption, int firstRow, int last
         grid->addWidget(slider, line, 2);
         auto *save = new QPushButton(T("저장"));
         save->setObjectName(QLatin1String(info.ButtonName));
+        save->setMaximumWidth(save->fontMetrics().horizontalAdvance(save->text()) + 16);
         grid->addWidget(save, line, 4);
         connect(slider, &TSlider::OnChange, this, [this, row] { SliderChange(row); });
         connect(slider, &TSlider::OnStopTracking, this, [this, row] { PreviewFilter(row); });
