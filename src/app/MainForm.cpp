@@ -101,7 +101,7 @@ void TVL_Main_Form::ConnectCommands()
         THistoryHost{this, FTran, FTran_ImgView, FZoom, button("Undo_Button"), button("Redo_Button"),
                      button("OriImg_Button"), button("Button1"), FBlockApply, [this] { return FNowWorkType; },
                      [this] { return FDocuments->SelectedPhoto(); },
-                     [this] { Q_EMIT FDocuments->PhotosChanged(); }, {}},
+                     [this] { Q_EMIT FDocuments->PhotosChanged(); }, FImgOpen_ListView->viewport(), {}},
         this);
     connect(button("Undo_Button"), &QAbstractButton::clicked, FHistory, &THistoryCommands::Undo_ButtonClick);
     connect(button("Redo_Button"), &QAbstractButton::clicked, FHistory, &THistoryCommands::Redo_ButtonClick);

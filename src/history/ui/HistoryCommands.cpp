@@ -140,5 +140,5 @@ void THistoryCommands::Timer1Timer()
         FHost.Button1->setEnabled(*states.Save);
     // The edited mark of the selected photo follows its log.
     if (states.Original)
-        FHost.PhotosChanged();
+        FHost.StripViewport->update();
 }

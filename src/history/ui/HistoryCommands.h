@@ -32,7 +32,8 @@ struct THistoryHost {
     bool &FBlockApply;            // the window's: panels and the edit-mode switch stand still
     std::function<TIMGEDITCONTROLTYPE()> Mode;
     std::function<int()> SelectedPhoto;
-    std::function<void()> PhotosChanged; // the strip repaints its edited marks
+    std::function<void()> PhotosChanged; // a position changed: the edited marks follow
+    QWidget *StripViewport;              // repainted by the poll
     // Ends pending canvas work and drops the selections.
     std::function<void()> ResetEditLayers;
 };
