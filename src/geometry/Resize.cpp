@@ -17,27 +17,30 @@ int PercentOf(int size, int percent)
 
 namespace {
 
-// Each band stretches the whole source onto its own rows of the target. The
-// weights depend only on the two sizes, so the bands together give exactly
-// the pixels of one whole stretch.
+// Rows stretched per call: the resampler's scratch rows for them stay in
+// the cache and its buffers are reused instead of faulted in afresh.
+constexpr int ChunkRows = 32;
+
+// Each band stretches the whole source onto its own rows of the target, a
+// chunk of rows at a time. The weights depend only on the two sizes, so the
+// chunks together give exactly the pixels of one whole stretch.
 void StretchInBands(const TBitmap32 &source, TBitmap32 &target)
 {
     const int w = target.Width(), h = target.Height();
     const QRect whole(0, 0, source.Width(), source.Height());
     const std::vector<int> bounds = RowBandBounds(h, w);
-    if (bounds.size() <= 2) {
-        StretchLinear(target, QRect(0, 0, w, h), source, whole);
-        return;
-    }
     // Allocated here, where a failure can still be thrown.
-    std::vector<TBitmap32> bands;
+    std::vector<TBitmap32> chunks;
     for (std::size_t b = 0; b + 1 < bounds.size(); ++b)
-        bands.emplace_back(w, bounds[b + 1] - bounds[b]);
-    RunRowBands(bounds, [&](int y0, int) {
+        chunks.emplace_back(w, std::min(ChunkRows, bounds[b + 1] - bounds[b]));
+    RunRowBands(bounds, [&](int y0, int y1) {
         const auto b = std::size_t(std::find(bounds.begin(), bounds.end(), y0) - bounds.begin());
-        TBitmap32 &band = bands[b];
-        StretchLinear(band, QRect(0, -y0, w, h), source, whole);
-        std::memcpy(target.ScanLine(y0), band.Bits(), band.PixelCount() * sizeof(TColor32));
+        TBitmap32 &chunk = chunks[b];
+        for (int y = y0; y < y1; y += chunk.Height()) {
+            const int rows = std::min(chunk.Height(), y1 - y);
+            StretchLinear(chunk, QRect(0, -y, w, h), source, whole);
+            std::memcpy(target.ScanLine(y), chunk.Bits(), std::size_t(rows) * std::size_t(w) * sizeof(TColor32));
+        }
     });
 }
 
@@ -53,18 +56,23 @@ void ResizeBitmap(const TBitmap32 &Src, TBitmap32 &Dst, int W, int H, int Mode)
     }
     W = W < 1 ? 1 : W;
     H = H < 1 ? 1 : H;
-    if (&Src == &Dst) {
-        if (Src.Width() == W && Src.Height() == H)
-            return;
-        TBitmap32 copy;
-        copy.Assign(Src);
-        ResizeBitmap(copy, Dst, W, H, rmPixels);
+    if (Src.Width() == W && Src.Height() == H && &Src == &Dst)
         return;
-    }
-    Dst.SetSize(W, H);
     if (Src.Empty()) {
+        Dst.SetSize(W, H);
         Dst.Clear(0);
         return;
     }
-    StretchInBands(Src, Dst);
+    if (&Src != &Dst) {
+        Dst.SetSize(W, H);
+        StretchInBands(Src, Dst);
+        return;
+    }
+    // In place: the stretch goes to a raster of its own, which then takes
+    // the place of the old pixels; the raster keeps its settings.
+    TBitmap32 result(W, H);
+    StretchInBands(Src, result);
+    result.SetMasterAlpha(Dst.MasterAlpha());
+    result.SetDrawMode(Dst.DrawMode());
+    Dst = std::move(result);
 }
