@@ -44,6 +44,14 @@ QLabel *AddLabel(QWidget *parent, const QString &name)
     return label;
 }
 
+// A window for the labels and the icon sets over it.
+struct TIconWindow {
+    QWidget window;
+    bool lastBtnBool = false;
+    TIconSets icons{&window, lastBtnBool};
+    QLabel *Label(const QString &name) { return AddLabel(&window, name); }
+};
+
 } // namespace
 
 class IconStatesTest : public QObject {
@@ -75,21 +83,19 @@ private Q_SLOTS:
         for (const QString other : {"U", "N", "D", "S", "None"})
             if (other != suffix)
                 QVERIFY(LoadResourcePicture(prefix + other) != LoadResourcePicture(prefix + suffix));
-        QWidget window;
-        bool lastBtnBool = false;
-        TIconSets icons(&window, lastBtnBool);
-        QLabel *label = AddLabel(&window, "Button");
+        TIconWindow w;
+        TIconSets &icons = w.icons;
+        QLabel *label = w.Label("Button");
         icons.Set_Icon_UpAndDown(prefix, label, TMouseModeType(state), extMode);
         QCOMPARE(Shown(label), Expected(prefix + suffix));
     }
 
     void pressPutsTheLastSelectedToolBackToNormal()
     {
-        QWidget window;
-        bool lastBtnBool = false;
-        TIconSets icons(&window, lastBtnBool);
-        QLabel *pen = AddLabel(&window, "TB_Image3");
-        QLabel *brush = AddLabel(&window, "TB_Image4");
+        TIconWindow w;
+        TIconSets &icons = w.icons;
+        QLabel *pen = w.Label("TB_Image3");
+        QLabel *brush = w.Label("TB_Image4");
 
         icons.Set_Icon_UpAndDown("T_PEN_", pen, mmtSelect, 0);
         QCOMPARE(icons.LastBtn().Btn_Name, QString("T_PEN_"));
@@ -99,40 +105,38 @@ private Q_SLOTS:
         icons.Set_Icon_UpAndDown("T_BRUSH_", brush, mmtDown, 0);
         QCOMPARE(Shown(pen), Expected("T_PEN_S"));
 
-        lastBtnBool = true;
+        w.lastBtnBool = true;
         icons.Set_Icon_UpAndDown("T_BRUSH_", brush, mmtDown, 0);
         QCOMPARE(Shown(pen), Expected("T_PEN_N"));
         QCOMPARE(Shown(brush), Expected("T_BRUSH_D"));
-        QVERIFY(!lastBtnBool);
+        QVERIFY(!w.lastBtnBool);
         QVERIFY(!icons.LastBtn_Bool());
     }
 
     void textOptionsNeitherRememberNorRestore()
     {
-        QWidget window;
-        bool lastBtnBool = false;
-        TIconSets icons(&window, lastBtnBool);
-        QLabel *pen = AddLabel(&window, "TB_Image3");
-        QLabel *bold = AddLabel(&window, "Bold");
+        TIconWindow w;
+        TIconSets &icons = w.icons;
+        QLabel *pen = w.Label("TB_Image3");
+        QLabel *bold = w.Label("Bold");
         icons.Set_Icon_UpAndDown("T_PEN_", pen, mmtSelect, 0);
         icons.Set_Icon_UpAndDown("BOLD_", bold, mmtSelect, 1);
         QCOMPARE(icons.LastBtn().Btn_Img.data(), pen);
-        lastBtnBool = true;
+        w.lastBtnBool = true;
         icons.Set_Icon_UpAndDown("BOLD_", bold, mmtDown, 1);
         QCOMPARE(Shown(pen), Expected("T_PEN_S"));
-        QVERIFY(lastBtnBool);
+        QVERIFY(w.lastBtnBool);
     }
 
     void aDestroyedLastButtonIsForgotten()
     {
-        QWidget window;
-        bool lastBtnBool = false;
-        TIconSets icons(&window, lastBtnBool);
-        auto *pen = AddLabel(&window, "TB_Image3");
-        QLabel *brush = AddLabel(&window, "TB_Image4");
+        TIconWindow w;
+        TIconSets &icons = w.icons;
+        auto *pen = w.Label("TB_Image3");
+        QLabel *brush = w.Label("TB_Image4");
         icons.Set_Icon_UpAndDown("T_PEN_", pen, mmtSelect, 0);
         delete pen;
-        lastBtnBool = true;
+        w.lastBtnBool = true;
         icons.Set_Icon_UpAndDown("T_BRUSH_", brush, mmtDown, 0);
         QCOMPARE(Shown(brush), Expected("T_BRUSH_D"));
         QVERIFY(icons.LastBtn().Btn_Img.isNull());
@@ -140,11 +144,10 @@ private Q_SLOTS:
 
     void aMissingPictureThrowsAndChangesNothing()
     {
-        QWidget window;
-        bool lastBtnBool = true;
-        TIconSets icons(&window, lastBtnBool);
-        QLabel *pen = AddLabel(&window, "TB_Image3");
-        QLabel *other = AddLabel(&window, "Other");
+        TIconWindow w;
+        TIconSets &icons = w.icons;
+        QLabel *pen = w.Label("TB_Image3");
+        QLabel *other = w.Label("Other");
         icons.Set_Icon_UpAndDown("T_PEN_", pen, mmtNor, 0);
         QVERIFY_THROWS_EXCEPTION(EResourceMissing, icons.Set_Icon_UpAndDown("NO_SUCH_", pen, mmtSelect, 0));
         QCOMPARE(Shown(pen), Expected("T_PEN_N"));
@@ -160,16 +163,15 @@ private Q_SLOTS:
 
     void setIconInitShowsEveryNormalPictureByPosition()
     {
-        QWidget window;
-        auto *page = new QWidget(&window); // the text page, one level down
+        TIconWindow w;
+        TIconSets &icons = w.icons;
+        auto *page = new QWidget(&w.window); // the text page, one level down
         QList<QLabel *> tools;
         for (int i = 1; i <= 14; ++i)
             tools.append(AddLabel(page, QString("TB_Image%1").arg(i)));
         QLabel *left = AddLabel(page, "FontLeft_Image");
         QLabel *center = AddLabel(page, "FontCenter_Image");
         QLabel *right = AddLabel(page, "FontRight_image");
-        bool lastBtnBool = false;
-        TIconSets icons(&window, lastBtnBool);
         for (int i = 0; i < 14; ++i)
             icons.Set_Icon_UpAndDown(Art(VellumiArt::TextIconPrefixes[i]), tools[i], mmtDown, 0);
         icons.Set_Icon(left, "LEFT_", "D", false, imTextOp);
@@ -205,9 +207,8 @@ private Q_SLOTS:
     {
         QFETCH(int, mode);
         QFETCH(QString, suffix);
-        QWidget window;
-        bool lastBtnBool = false;
-        TIconSets icons(&window, lastBtnBool);
+        TIconWindow w;
+        TIconSets &icons = w.icons;
         icons.Set_Icon(TTextOptionType(mode));
         icons.Set_Icon(TTextOptionType(mode));
         const QList<QImage> &list = icons.Text_Option_ImageList(TTextOptionType(mode));
@@ -223,10 +224,9 @@ private Q_SLOTS:
 
     void playerButtons()
     {
-        QWidget window;
-        bool lastBtnBool = false;
-        TIconSets icons(&window, lastBtnBool);
-        QLabel *play = AddLabel(&window, "Play");
+        TIconWindow w;
+        TIconSets &icons = w.icons;
+        QLabel *play = w.Label("Play");
         icons.Set_GifBtn("Play_N", play);
         QCOMPARE(Shown(play), Expected("PLAY_N"));
         icons.Set_GifBtn("Stop_D", play);
