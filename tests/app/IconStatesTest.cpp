@@ -155,7 +155,10 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(EResourceMissing, icons.Set_Icon(other, "../SIZE_", "N", false, imMenu));
         QVERIFY(other->pixmap().isNull());
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
-                                 icons.Set_Icon_UpAndDown("T_PEN_", pen, TMouseModeType(9), 0));
+                                 icons.Set_Icon_UpAndDown("T_PEN_", pen, TMouseModeType(7), 0));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, icons.Set_Icon_Init(TInitMode(3)));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, icons.Set_Icon(TTextOptionType(3)));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, icons.Text_Option_ImageList(TTextOptionType(3)));
         // No control to show it: nothing happens.
         icons.Set_Icon_UpAndDown("T_PEN_", nullptr, mmtSelect, 0);
         QVERIFY(icons.LastBtn().Btn_Img.isNull());
