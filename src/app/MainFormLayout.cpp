@@ -418,7 +418,7 @@ QWidget *TVL_Main_Form::BuildStrip()
     FGifOpen_ListView->setFlow(QListView::LeftToRight);
     FGifOpen_ListView->setWrapping(false);
     FGifOpen_ListView->setGridSize(QSize(70, 70));
-    buildPage("GIF_NoteBook", FGifOpen_ListView, {"Button11", "Button12", "Button15"}, false);
+    buildPage("GIF_NoteBook", FGifOpen_ListView, {"Button6", "Button12", "Button15"}, false);
     return FPreView_Notebook;
 }
 
