@@ -174,6 +174,21 @@ private Q_SLOTS:
         QCOMPARE(LastRecord(Photos().GetItem(0)), QString("크기변경 (%1,%2)").arg(width).arg(height));
     }
 
+    void doubleSizeFollowsEachPhoto()
+    {
+        TResizePanel &p = Panel();
+        Docs().ImageOpen(false, true, {FSmall});
+        p.Often_Res_ComboBox->setCurrentIndex(2);
+        p.Often_Res_ComboBoxChange();
+        QCOMPARE(p.ResW_SpinEdit->value(), 1280);
+        Docs().ImageOpen(false, true, {FTall});
+        QCOMPARE(p.ResW_SpinEdit->value(), 1024);
+        p.Often_Res_ComboBox->setCurrentIndex(2);
+        p.Often_Res_ComboBoxChange();
+        QCOMPARE(p.ResW_SpinEdit->value(), 50);
+        QCOMPARE(p.ResH_SpinEdit->value(), 150);
+    }
+
     void presetsRoundTripThroughTheSettings()
     {
         TResizePanel &p = Panel();

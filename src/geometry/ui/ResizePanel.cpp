@@ -274,7 +274,12 @@ void TResizePanel::Often_Res_ComboBoxChange()
     auto percent = [this](int value) {
         Biyul_RadioButtonClick();
         Biyul_RadioButton->setChecked(true);
+        // A slider already at the value fires no change, yet the fields must
+        // follow the current photo.
+        const bool unchanged = ResBiyul_Slider->Value() == value;
         ResBiyul_Slider->SetValue(value);
+        if (unchanged)
+            ResBiyul_SliderChange();
     };
     switch (index) {
     case 0:
