@@ -69,6 +69,7 @@ private:
     std::unique_ptr<TVL_DM> FDataModule;
     std::unique_ptr<TVL_Main_Form> FForm;
     bool FFilterFails = false;
+    bool FBlockedDuringReplay = false; // the window's FBlockApply as the filter ran
 
     THistoryCommands &History() { return *FForm->History(); }
     TUndoRedoImgListItem &Photo() { return FDataModule->FUndoRedoImgList.GetItem(0); }
@@ -115,12 +116,14 @@ private Q_SLOTS:
     void init()
     {
         FFilterFails = false;
+        FBlockedDuringReplay = false;
         FDataModule = std::make_unique<TVL_DM>();
         // A resize that really resizes (nearest pixel), so every step shows,
         // and a filter that fails on demand.
         TApplierTable &table = FDataModule->FReplay.Appliers;
         table.Register(rkSizeChange, -1, ResizeNearest);
         table.Register(rkFilter, 0, [this](const TOpRecord &, TReplayContext &c) -> TImageLayer * {
+            FBlockedDuringReplay = FForm && FForm->BlockApply();
             if (FFilterFails)
                 throw std::runtime_error("the effect failed");
             c.View.Bitmap().FlipVert();
@@ -307,6 +310,7 @@ private Q_SLOTS:
             return texts;
         };
         const QStringList log = records();
+        FBlockedDuringReplay = false;
 
         FFilterFails = !fileGone;
         if (fileGone) {
@@ -332,6 +336,7 @@ private Q_SLOTS:
         QCOMPARE(Photo().Index, position);
         QVERIFY(SamePixels(Canvas(), before));
         QCOMPARE(records(), log);
+        QCOMPARE(FBlockedDuringReplay, !fileGone);
         QuietFlags();
     }
 
