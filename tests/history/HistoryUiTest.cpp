@@ -6,42 +6,12 @@
 #include "history/ResizeApplier.h"
 #include "history/ui/HistoryCommands.h"
 #include "platform/ImageViewWidget.h"
+#include "support/UiTestSupport.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 namespace {
-
-// Answers the next count message boxes with OK, keeping their texts.
-void AnswerMessagesWithOk(int count, QStringList *texts, QMessageBox *answered = nullptr)
-{
-    QTimer::singleShot(0, [count, texts, answered] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || box == answered) {
-            AnswerMessagesWithOk(count, texts, answered);
-            return;
-        }
-        *texts << box->text();
-        box->button(QMessageBox::Ok)->click();
-        if (count > 1)
-            AnswerMessagesWithOk(count - 1, texts, box);
-    });
-}
-
-// Answers the next message box with the given button and keeps its text.
-void AnswerNextMessage(QMessageBox::StandardButton button, QString *text = nullptr)
-{
-    QTimer::singleShot(0, [button, text] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box) {
-            AnswerNextMessage(button, text);
-            return;
-        }
-        if (text)
-            *text = box->text();
-        box->button(button)->click();
-    });
-}
 
 QString Resize(int w, int h) { return TOpRecord(rkSizeChange).Set("AW", w).Set("AH", h).ToString(); }
 QString Filter() { return TOpRecord(rkFilter, 0).Set("AFilterName", "Gate").ToString(); }
