@@ -311,6 +311,17 @@ private Q_SLOTS:
         QCOMPARE(Photos().GetItem(0).Index, 2);
     }
 
+    void turnButtonsFitTheTurnedPhotoInFitMode()
+    {
+        Docs().ImageOpen(false, true, {FWide});
+        FForm->findChild<QAbstractButton *>("SetImg_PNGButton")->click();
+        const double upright = FForm->Canvas().Scale();
+        QTest::mouseClick(Button("ToolButton52"), Qt::LeftButton);
+        QCOMPARE(FForm->Canvas().Scale(), upright);
+        QTest::mouseClick(Button("ToolButton49"), Qt::LeftButton);
+        QVERIFY2(FForm->Canvas().Scale() != upright, "a 1000 x 2000 photo fits at another scale than 2000 x 1000");
+    }
+
     void undoAndRedoOfATurn()
     {
         Docs().ImageOpen(false, true, {FTall});
