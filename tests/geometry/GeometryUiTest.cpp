@@ -26,6 +26,20 @@ void AnswerPresetDialog(const QString &name)
     });
 }
 
+// Answers the next message box with OK and keeps its text.
+void AnswerNextMessage(QString *text)
+{
+    QTimer::singleShot(0, [text] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            AnswerNextMessage(text);
+            return;
+        }
+        *text = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+}
+
 void WritePhoto(const QString &path, int w, int h)
 {
     TBitmap32 b(w, h);
@@ -248,6 +262,23 @@ private Q_SLOTS:
         QVERIFY(!TVL_DM::Reg_E_Read(HKEY_CURRENT_USER, key));
         QCOMPARE(q.Often_Res_ComboBox->findText("웹용"), -1);
         QCOMPARE(q.Often_Res_ComboBox->count(), 7);
+    }
+
+    void aPresetOfTheWrongTypeIsReported()
+    {
+        TResizePanel &p = Panel();
+        Docs().ImageOpen(false, true, {FSmall});
+        TVL_DM::Reg_S_Write(HKEY_CURRENT_USER, "Software\\Vellumi\\Presets\\Resize\\깨짐", "ResW", "wide");
+        QFocusEvent entered(QEvent::FocusIn);
+        QApplication::sendEvent(p.Often_Res_ComboBox, &entered);
+        const int broken = p.Often_Res_ComboBox->findText("깨짐");
+        QVERIFY(broken >= 6);
+        QString message;
+        AnswerNextMessage(&message);
+        p.Often_Res_ComboBox->setCurrentIndex(broken);
+        Q_EMIT p.Often_Res_ComboBox->activated(broken);
+        QVERIFY(!message.isEmpty());
+        QCOMPARE(p.ResW_SpinEdit->value(), 1024);
     }
 
     void presetNamesTheStoreCannotHoldAreRefused()

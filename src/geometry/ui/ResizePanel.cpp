@@ -158,10 +158,13 @@ void TResizePanel::BuildControls()
     connect(ResH_SpinEdit, &QSpinBox::valueChanged, this, &TResizePanel::ResH_SpinEditChange);
     connect(ResBiyul_Slider, &TSlider::OnChange, this, &TResizePanel::ResBiyul_SliderChange);
     connect(ResBiyul_Slider, &TSlider::MouseUp, this, &TResizePanel::ResBiyul_SliderMouseUp);
-    connect(Often_Res_ComboBox, &QComboBox::activated, this, &TResizePanel::Often_Res_ComboBoxChange);
-    Often_Res_ComboBox->installEventFilter(new TFocusWatch(this, [this] { Often_Res_ComboBoxEnter(); }));
+    connect(Often_Res_ComboBox, &QComboBox::activated, this,
+            [this] { ReportStoreErrors([this] { Often_Res_ComboBoxChange(); }); });
+    Often_Res_ComboBox->installEventFilter(
+        new TFocusWatch(this, [this] { ReportStoreErrors([this] { Often_Res_ComboBoxEnter(); }); }));
     connect(Often_A_Button, &QPushButton::clicked, this, &TResizePanel::Often_A_ButtonClick);
-    connect(Often_D_Button, &QPushButton::clicked, this, &TResizePanel::Often_D_ButtonClick);
+    connect(Often_D_Button, &QPushButton::clicked, this,
+            [this] { ReportStoreErrors([this] { Often_D_ButtonClick(); }); });
     connect(Button11, &QPushButton::clicked, this, [this] { ApplyResize(false); });
     connect(Button9, &QPushButton::clicked, this, [this] { ApplyResize(true); });
 }
@@ -171,6 +174,15 @@ void TResizePanel::FillFixedEntries()
     Often_Res_ComboBox->clear();
     Often_Res_ComboBox->addItems({QStringLiteral("1024X768"), QStringLiteral("800X600"), T("두배크기"),
                                   T("절반크기"), T("이전 설정값"), QString(42, u'-')});
+}
+
+void TResizePanel::ReportStoreErrors(const std::function<void()> &work)
+{
+    try {
+        work();
+    } catch (const ERegistryError &error) {
+        ShowError(FHost.Page->window(), QString::fromUtf8(error.what()));
+    }
 }
 
 bool TResizePanel::HavePhoto() const { return FDataModule.FUndoRedoImgList.Count() > 0; }
@@ -365,7 +377,8 @@ void TResizePanel::Often_D_ButtonClick()
 
 void TResizePanel::Often_A_ButtonClick()
 {
-    TVL_CreateOften_Form dialog(FHost.Page->window(), [this](const QString &name) { AddPreset(name); });
+    TVL_CreateOften_Form dialog(FHost.Page->window(),
+                                [this](const QString &name) { ReportStoreErrors([this, &name] { AddPreset(name); }); });
     dialog.exec();
 }
 
@@ -408,7 +421,7 @@ void TResizePanel::ApplyResize(bool AllFiles)
         FHost.Refit();
     if (FHost.PhotosChanged)
         FHost.PhotosChanged();
-    try {
+    ReportStoreErrors([this, w, h] {
         const QString key = ResizePresetKey(PreValue);
         TVL_DM::Reg_I_Write(HKEY_CURRENT_USER, key, QStringLiteral("ResW"), w);
         TVL_DM::Reg_I_Write(HKEY_CURRENT_USER, key, QStringLiteral("ResH"), h);
@@ -416,7 +429,5 @@ void TResizePanel::ApplyResize(bool AllFiles)
         TVL_DM::Reg_I_Write(HKEY_CURRENT_USER, key, QStringLiteral("BiYul"), ResBiyul_Slider->Value());
         TVL_DM::Reg_I_Write(HKEY_CURRENT_USER, key, QStringLiteral("ResControlMode"),
                             Res_RadioButton->isChecked() ? 0 : 1);
-    } catch (const ERegistryError &error) {
-        ShowError(FHost.Page->window(), QString::fromUtf8(error.what()));
-    }
+    });
 }

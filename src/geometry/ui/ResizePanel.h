@@ -78,6 +78,9 @@ private:
     void SetGrey(QLabel *label, bool grey);
     void FillFixedEntries();
     bool HavePhoto() const;
+    // A settings-store failure (a value of another type, an unwritable
+    // file) becomes a message; the step it stopped is left undone.
+    void ReportStoreErrors(const std::function<void()> &work);
 
     TVL_DM &FDataModule;
     TResizeHost FHost;
