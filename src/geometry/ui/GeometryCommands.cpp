@@ -4,11 +4,17 @@
 #include "geometry/GeometryAppliers.h"
 #include "geometry/Transform.h"
 #include "platform/ImageViewModel.h"
+#include "platform/MessageBoxes.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QToolButton>
+
+QString RasterTooLargeMessage()
+{
+    return TVL_DM::_T(QStringLiteral("메모리가 부족하여 크기를 변경할 수 없습니다."));
+}
 
 namespace {
 constexpr std::array<int, 4> ControlKinds = {tkTurnRight, tkTurnLeft, tkMirrorHorz, tkMirrorVert};
@@ -45,7 +51,12 @@ void TGeometryCommands::RotateImage(int Kind)
         return;
     if (FHost.ResetEditLayers)
         FHost.ResetEditLayers();
-    TransformBitmap(FHost.Canvas.Bitmap(), Kind);
+    try {
+        TransformBitmap(FHost.Canvas.Bitmap(), Kind);
+    } catch (const ERasterTooLarge &) {
+        ShowError(FHost.Buttons[0]->window(), RasterTooLargeMessage());
+        return;
+    }
     FHost.Canvas.Changed();
     if (FDataModule.FReplay.Flags.FUndoRedoMode || mode == iectImgPaste)
         return;

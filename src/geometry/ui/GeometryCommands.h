@@ -5,6 +5,7 @@
 #include "app/VL_Types.h"
 
 #include <QObject>
+#include <QString>
 
 #include <array>
 #include <functional>
@@ -31,6 +32,9 @@ struct TTurnHost {
     std::array<QAction *, 4> Items;
     QMenu *N45;
 };
+
+// The message when a resize or turn cannot have the raster it needs.
+QString RasterTooLargeMessage();
 
 class TGeometryCommands : public QObject {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "app/DataModule.h"
 #include "geometry/GeometryAppliers.h"
 #include "geometry/Resize.h"
+#include "geometry/ui/GeometryCommands.h"
 #include "geometry/ui/PresetDialog.h"
 #include "platform/ImageViewModel.h"
 #include "platform/MessageBoxes.h"
@@ -408,7 +409,7 @@ void TResizePanel::ApplyResize(bool AllFiles)
         // overlays stay movable layers above it.
         UndoRedo_SizeChange(FHost.Canvas.Bitmap(), w, h);
     } catch (const ERasterTooLarge &) {
-        ShowError(FHost.Page->window(), TVL_DM::_T(QStringLiteral("메모리가 부족하여 크기를 변경할 수 없습니다.")));
+        ShowError(FHost.Page->window(), RasterTooLargeMessage());
         return;
     }
     FHost.Canvas.Changed();
