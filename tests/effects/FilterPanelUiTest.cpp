@@ -5,6 +5,7 @@
 #include "app/OpeningForm.h"
 #include "documents/DocumentCommands.h"
 #include "documents/ImageCodecs.h"
+#include "documents/PhotoStrip.h"
 #include "documents/ViewZoom.h"
 #include "effects/ApplyEffect.h"
 #include "effects/FilterRecords.h"
@@ -143,6 +144,29 @@ private Q_SLOTS:
         QTest::mouseClick(emboss, Qt::LeftButton, {}, QPoint(0, 2));
         QCOMPARE(emboss->Value(), 0);
         QVERIFY(Same(Shown(), FPhoto));
+    }
+
+    void releaseAtTheLeftEndOfBrightnessSetsItsMinimum()
+    {
+        TSlider *brightness = Slider("brightness_Slider");
+        QTest::mouseClick(brightness, Qt::LeftButton, {}, QPoint(0, 2));
+        QCOMPARE(brightness->Value(), -50);
+        QVERIFY(Same(Shown(), Effect(FPhoto, 28, -50)));
+    }
+
+    void noPreviewDuringAReplayNorSaveWithoutASelectedPhoto()
+    {
+        Slider("contrast_Slider")->SetValue(30);
+        FDataModule->FReplay.Flags.FUndoRedoMode = true;
+        FPanel->PreviewFilter(1);
+        FDataModule->FReplay.Flags.FUndoRedoMode = false;
+        QVERIFY(Same(Shown(), FPhoto));
+        FForm->PhotoStrip()->clearSelection();
+        FPanel->PreviewFilter(1);
+        Click("Button20");
+        QVERIFY(Same(Shown(), FPhoto));
+        QVERIFY(Log().isEmpty());
+        QCOMPARE(Slider("contrast_Slider")->Value(), 30);
     }
 
     void sharpenAtTheTopPreviewsLessThanItRecordsAndReplays()
