@@ -4,7 +4,8 @@
 #include "geometry/Resize.h"
 #include "geometry/Transform.h"
 
-#include <QProcess>
+#include "support/CliTestSupport.h"
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -20,11 +21,9 @@ TEST(GeometryCli, ReplaysResizeAndTurn)
     const QString in = dir.filePath("in.png"), out = dir.filePath("out.png");
     SavePhotoFile(in, photo);
 
-    QProcess process;
-    process.start(QStringLiteral(VELLUMI_CLI),
-                  {"replay", "--record", QStringLiteral("크기변경 (4,7)"), "--record", QStringLiteral("회전 (0)"), in, out});
-    ASSERT_TRUE(process.waitForFinished(30000));
-    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    const TCliRun run = RunCli(QStringLiteral(VELLUMI_CLI), "replay",
+                               {"--record", QStringLiteral("크기변경 (4,7)"), "--record", QStringLiteral("회전 (0)"), in, out});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
 
     TBitmap32 expected;
     ResizeBitmap(photo, expected, 4, 7, rmPixels);

@@ -6,6 +6,7 @@
 #include "geometry/ui/PresetDialog.h"
 #include "geometry/ui/ResizePanel.h"
 #include "platform/Slider.h"
+#include "support/UiTestSupport.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -23,20 +24,6 @@ void AnswerPresetDialog(const QString &name)
         }
         dialog->OftenName_Edit->setText(name);
         dialog->Button1->click();
-    });
-}
-
-// Answers the next message box with OK and keeps its text.
-void AnswerNextMessage(QString *text)
-{
-    QTimer::singleShot(0, [text] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box) {
-            AnswerNextMessage(text);
-            return;
-        }
-        *text = box->text();
-        box->button(QMessageBox::Ok)->click();
     });
 }
 
@@ -274,7 +261,7 @@ private Q_SLOTS:
         const int broken = p.Often_Res_ComboBox->findText("깨짐");
         QVERIFY(broken >= 6);
         QString message;
-        AnswerNextMessage(&message);
+        AnswerNextMessage(QMessageBox::Ok, &message);
         p.Often_Res_ComboBox->setCurrentIndex(broken);
         Q_EMIT p.Often_Res_ComboBox->activated(broken);
         QVERIFY(!message.isEmpty());
