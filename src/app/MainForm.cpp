@@ -123,6 +123,7 @@ void TVL_Main_Form::ConnectCommands()
                          [this] { Q_EMIT FDocuments->PhotosChanged(); }},
         EditPage(QStringLiteral("EC_Filter")));
     SetPageEntry(iectFilter, [filterPanel] { filterPanel->ViewBmpToTempBmp(); });
+    SetPageExit(iectFilter, [filterPanel] { filterPanel->DropPreview(); });
     // The resize page and the quarter turns and mirrors.
     auto *resizePanel = new TResizePanel(
         *FDataModule,
@@ -337,6 +338,9 @@ void TVL_Main_Form::SetEditMode(TIMGEDITCONTROLTYPE mode)
             FStatusPanels[panel]->clear();
         FRgbColor_Panel->setPalette(QApplication::palette());
     }
+    if (mode != FNowWorkType)
+        if (const auto exit = FPageExits.value(FNowWorkType))
+            exit();
     FNowWorkType = mode;
     const TEditModeInfo &info = EditModeInfo(mode);
     if (QWidget *page = EditPage(info.pageName)) {
@@ -368,6 +372,11 @@ void TVL_Main_Form::SetEditMode(TIMGEDITCONTROLTYPE mode)
 void TVL_Main_Form::SetPageEntry(TIMGEDITCONTROLTYPE mode, std::function<void()> entry)
 {
     FPageEntries.insert(mode, std::move(entry));
+}
+
+void TVL_Main_Form::SetPageExit(TIMGEDITCONTROLTYPE mode, std::function<void()> exit)
+{
+    FPageExits.insert(mode, std::move(exit));
 }
 
 QWidget *TVL_Main_Form::EditPage(const QString &name) const

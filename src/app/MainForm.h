@@ -51,6 +51,8 @@ public:
     void Set_ImgEditControl_OP();
     // A panel registers its page entry for its mode here.
     void SetPageEntry(TIMGEDITCONTROLTYPE mode, std::function<void()> entry);
+    // And what it does when its mode is left for another.
+    void SetPageExit(TIMGEDITCONTROLTYPE mode, std::function<void()> exit);
     // The page of the edit notebook by name ("EC_Filter", …), for the panels.
     QWidget *EditPage(const QString &name) const;
     void SetMainMenu(TMainManuType AState_Menu);
@@ -138,6 +140,7 @@ private:
     QHash<QString, QMenu *> FMenus;
     QHash<QString, QWidget *> FEditPages;
     QHash<int, std::function<void()>> FPageEntries;
+    QHash<int, std::function<void()>> FPageExits;
     QStackedWidget *FEdit_Notebook = nullptr;
     QWidget *FEdit_Panel = nullptr;
     QStackedWidget *FCenter_Notebook = nullptr;

@@ -124,6 +124,20 @@ private Q_SLOTS:
         QCOMPARE(FPanel->findChild<QPushButton *>("Reflect_Button")->text(), QString("반        사"));
     }
 
+    void leavingThePageDropsAnUnsavedPreview()
+    {
+        TSlider *brightness = Slider("brightness_Slider");
+        brightness->SetValue(20);
+        FPanel->PreviewFilter(0);
+        QVERIFY(Same(Shown(), Effect(FPhoto, 28, 20)));
+        FForm->SetEditMode(iectResolution);
+        QVERIFY(Same(Shown(), FPhoto));
+        QCOMPARE(brightness->Value(), 0);
+        FForm->SetEditMode(iectFilter);
+        QVERIFY(Same(FPanel->FilterTempBmp(), FPhoto));
+        QVERIFY(Log().isEmpty());
+    }
+
     void blurAtZeroPassesMinusOne()
     {
         TSlider *blur = Slider("blur_Slider");

@@ -189,6 +189,17 @@ void TFilterPanel::ViewBmpToTempBmp()
     FPreviewRow = -1;
 }
 
+void TFilterPanel::DropPreview()
+{
+    if (FPreviewRow >= 0 && !FFilter_TempBmp.Empty()) {
+        FHost.Canvas.Bitmap().Assign(FFilter_TempBmp);
+        FHost.Canvas.Bitmap().Changed();
+        FHost.Canvas.Changed();
+    }
+    FPreviewRow = -1;
+    FilterInit();
+}
+
 void TFilterPanel::PreviewFilter(int row)
 {
     const int selected = FHost.SelectedPhoto();

@@ -46,6 +46,8 @@ public:
     void SetFilterValue(int AIndex, int AValue1);
     // The baseline := a copy of the photo.
     void ViewBmpToTempBmp();
+    // Leaving the page: an unsaved preview goes, so the photo shows its log.
+    void DropPreview();
     // Reloads the current photo and replays its history to its position.
     void NowApply();
     void Button5Click();
