@@ -140,11 +140,11 @@ public:
         return parts;
     }
 
-    TFieldValue Value(const TFieldSpec &spec, const QString &text) const
+    TFieldValue Value(const TFieldLayout &entry, const QString &text) const
     {
-        switch (spec.Type) {
+        switch (entry.Type) {
         case ftInt:
-            return Integer(text, spec.Name);
+            return Integer(text, entry.Name);
         case ftText:
             return UnescapeText(text);
         case ftLines: {
@@ -156,31 +156,31 @@ public:
             return lines;
         }
         case ftScale:
-            return Scale(text, spec.Name);
+            return Scale(text, entry.Name);
         case ftFlagOne:
-            return Integer(text, spec.Name) == 1;
+            return Integer(text, entry.Name) == 1;
         case ftFlagZero:
-            return Integer(text, spec.Name) == 0;
+            return Integer(text, entry.Name) == 0;
         case ftPoints: {
             QVector<QPoint> points;
             if (text.isEmpty())
                 return points;
             if (!text.endsWith(u'*'))
-                Fail(QStringLiteral("%1 does not end with \"*\"").arg(QLatin1String(spec.Name)));
+                Fail(QStringLiteral("%1 does not end with \"*\"").arg(QLatin1String(entry.Name)));
             const QStringList items = text.left(text.size() - 1).split(u'*');
             for (const QString &item : items) {
-                const QStringList xy = Split(item, 2, spec.Name);
-                points.append(QPoint(Integer(xy[0], spec.Name), Integer(xy[1], spec.Name)));
+                const QStringList xy = Split(item, 2, entry.Name);
+                points.append(QPoint(Integer(xy[0], entry.Name), Integer(xy[1], entry.Name)));
             }
             return points;
         }
         case ftColor: {
-            const QStringList rgb = Split(text, 3, spec.Name);
+            const QStringList rgb = Split(text, 3, entry.Name);
             int color = 0;
             for (int i = 0; i < 3; ++i) {
-                const int c = Integer(rgb[i], spec.Name);
+                const int c = Integer(rgb[i], entry.Name);
                 if (c < 0 || c > 255)
-                    Fail(QStringLiteral("%1 has a colour value outside 0..255: %2").arg(QLatin1String(spec.Name)).arg(c));
+                    Fail(QStringLiteral("%1 has a colour value outside 0..255: %2").arg(QLatin1String(entry.Name)).arg(c));
                 color |= c << (8 * i);
             }
             return color;
@@ -188,12 +188,12 @@ public:
         case ftRect:
             break;
         }
-        Fail(QStringLiteral("%1 has no single value").arg(QLatin1String(spec.Name)));
+        Fail(QStringLiteral("%1 has no single value").arg(QLatin1String(entry.Name)));
     }
 
-    void Group(const TGroupSpec &spec, const TRawGroup &raw, std::vector<TFieldValue> &values) const
+    void Group(const TGroupLayout &entry, const TRawGroup &raw, std::vector<TFieldValue> &values) const
     {
-        const TFieldSpec &first = spec.front();
+        const TFieldLayout &first = entry.front();
         if (first.Type == ftRect) {
             if (!raw.IsPair)
                 Fail(QStringLiteral("%1 is not a rectangle \"(l,t)-(r,b)\"").arg(QLatin1String(first.Name)));
@@ -204,13 +204,13 @@ public:
         }
         if (raw.IsPair)
             Fail(QStringLiteral("%1 is not a rectangle").arg(QLatin1String(first.Name)));
-        if (spec.size() == 1) {
+        if (entry.size() == 1) {
             values.push_back(Value(first, raw.First));
             return;
         }
-        const QStringList parts = Split(raw.First, int(spec.size()), first.Name);
-        for (std::size_t i = 0; i < spec.size(); ++i)
-            values.push_back(Value(spec[i], parts[qsizetype(i)]));
+        const QStringList parts = Split(raw.First, int(entry.size()), first.Name);
+        for (std::size_t i = 0; i < entry.size(); ++i)
+            values.push_back(Value(entry[i], parts[qsizetype(i)]));
     }
 
 private:
@@ -229,9 +229,9 @@ private:
     const QString &FRecord;
 };
 
-QString FormatValue(const TFieldSpec &spec, const TFieldValue &value)
+QString FormatValue(const TFieldLayout &entry, const TFieldValue &value)
 {
-    switch (spec.Type) {
+    switch (entry.Type) {
     case ftInt:
         return QString::number(std::get<int>(value));
     case ftText:
@@ -315,8 +315,8 @@ TOpRecord::TOpRecord(TRecordKind kind, int subKind) : TOpRecord(RecordLayout(kin
 
 TOpRecord::TOpRecord(const TRecordLayout &layout) : FLayout(&layout)
 {
-    for (const TGroupSpec &group : layout.Groups)
-        for (const TFieldSpec &field : group)
+    for (const TGroupLayout &group : layout.Groups)
+        for (const TFieldLayout &field : group)
             FValues.push_back(DefaultValue(field.Type));
 }
 
@@ -365,7 +365,7 @@ QString TOpRecord::ToString() const
         if (g > 0)
             out += u'|';
         out += u'(';
-        const TGroupSpec &group = FLayout->Groups[g];
+        const TGroupLayout &group = FLayout->Groups[g];
         for (std::size_t f = 0; f < group.size(); ++f, ++v) {
             if (f > 0)
                 out += u',';
@@ -379,11 +379,11 @@ QString TOpRecord::ToString() const
 std::size_t TOpRecord::FieldIndex(const char *field, TFieldType type) const
 {
     std::size_t v = 0;
-    for (const TGroupSpec &group : FLayout->Groups)
-        for (const TFieldSpec &spec : group) {
-            if (std::strcmp(spec.Name, field) == 0) {
+    for (const TGroupLayout &group : FLayout->Groups)
+        for (const TFieldLayout &entry : group) {
+            if (std::strcmp(entry.Name, field) == 0) {
                 const auto isFlag = [](TFieldType t) { return t == ftFlagOne || t == ftFlagZero; };
-                if (spec.Type != type && !(isFlag(spec.Type) && isFlag(type)))
+                if (entry.Type != type && !(isFlag(entry.Type) && isFlag(type)))
                     throw std::invalid_argument(QStringLiteral("field %1 of \"%2\" has another type")
                                                     .arg(QLatin1String(field), RecordKindName(FLayout->Kind))
                                                     .toStdString());
@@ -398,9 +398,9 @@ std::size_t TOpRecord::FieldIndex(const char *field, TFieldType type) const
 
 bool TOpRecord::HasField(const char *field) const
 {
-    for (const TGroupSpec &group : FLayout->Groups)
-        for (const TFieldSpec &spec : group)
-            if (std::strcmp(spec.Name, field) == 0)
+    for (const TGroupLayout &group : FLayout->Groups)
+        for (const TFieldLayout &entry : group)
+            if (std::strcmp(entry.Name, field) == 0)
                 return true;
     return false;
 }

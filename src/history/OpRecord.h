@@ -52,20 +52,20 @@ struct TRecordRect {
     bool operator==(const TRecordRect &) const = default;
 };
 
-struct TFieldSpec {
+struct TFieldLayout {
     const char *Name;
     TFieldType Type;
 };
 
 // One parenthesised group; ftRect and ftColor fields fill a group alone.
-using TGroupSpec = std::vector<TFieldSpec>;
+using TGroupLayout = std::vector<TFieldLayout>;
 
 struct TRecordLayout {
     TRecordKind Kind;
     int SubKind; // -1 for the kinds without sub-kinds
     const char *Applier;
     TRecordRole Role;
-    std::vector<TGroupSpec> Groups; // after the sub-kind group
+    std::vector<TGroupLayout> Groups; // after the sub-kind group
     const char *IdentityField = nullptr; // the layer identity
     const char *ListTagField = nullptr;  // the record's own list position
     const char *TargetField = nullptr;   // rrDelLayer: the list position it hides

@@ -10,8 +10,8 @@ const char *const KindNames[] = {"크기변경", "자르기", "회전", "적목�
 
 std::vector<TRecordLayout> MakeLayouts()
 {
-    const TGroupSpec listTag = {{"AListTag", ftInt}};
-    const TGroupSpec scale = {{"AScale", ftScale}};
+    const TGroupLayout listTag = {{"AListTag", ftInt}};
+    const TGroupLayout scale = {{"AScale", ftScale}};
     return {
         {rkSizeChange, -1, "UndoRedo_SizeChange", rrRaster, {{{"AW", ftInt}, {"AH", ftInt}}}},
         {rkCut, -1, "UndoRedo_Cut", rrRaster, {{{"ARect", ftRect}}}},

@@ -55,42 +55,42 @@ void Put32(QByteArray &b, std::uint32_t v)
 
 } // namespace
 
-QByteArray MakeBmp(const TBmpSpec &spec)
+QByteArray MakeBmp(const TBmpFixture &fixture)
 {
     QByteArray header;
-    if (spec.headerSize == 12) {
+    if (fixture.headerSize == 12) {
         Put32(header, 12);
-        Put16(header, std::uint32_t(spec.width));
-        Put16(header, std::uint32_t(spec.height));
+        Put16(header, std::uint32_t(fixture.width));
+        Put16(header, std::uint32_t(fixture.height));
         Put16(header, 1);
-        Put16(header, std::uint32_t(spec.bitCount));
+        Put16(header, std::uint32_t(fixture.bitCount));
     } else {
-        Put32(header, std::uint32_t(spec.headerSize));
-        Put32(header, std::uint32_t(spec.width));
-        Put32(header, std::uint32_t(spec.height));
+        Put32(header, std::uint32_t(fixture.headerSize));
+        Put32(header, std::uint32_t(fixture.width));
+        Put32(header, std::uint32_t(fixture.height));
         Put16(header, 1);
-        Put16(header, std::uint32_t(spec.bitCount));
-        Put32(header, spec.compression);
+        Put16(header, std::uint32_t(fixture.bitCount));
+        Put32(header, fixture.compression);
         Put32(header, 0); // image size
         Put32(header, 2835);
         Put32(header, 2835);
-        Put32(header, std::uint32_t(spec.palette.size()));
+        Put32(header, std::uint32_t(fixture.palette.size()));
         Put32(header, 0);
-        for (const std::uint32_t mask : spec.masks)
+        for (const std::uint32_t mask : fixture.masks)
             Put32(header, mask);
-        header.append(QByteArray(spec.headerSize - header.size(), '\0'));
+        header.append(QByteArray(fixture.headerSize - header.size(), '\0'));
     }
-    for (const std::uint32_t mask : spec.extraMasks)
+    for (const std::uint32_t mask : fixture.extraMasks)
         Put32(header, mask);
-    for (const TColor32 c : spec.palette) {
+    for (const TColor32 c : fixture.palette) {
         header.append(char(BlueComponent(c)));
         header.append(char(GreenComponent(c)));
         header.append(char(RedComponent(c)));
-        if (spec.headerSize != 12)
+        if (fixture.headerSize != 12)
             header.append('\0');
     }
-    QByteArray pixels = spec.rle;
-    for (const auto &row : spec.rows) {
+    QByteArray pixels = fixture.rle;
+    for (const auto &row : fixture.rows) {
         QByteArray r(reinterpret_cast<const char *>(row.data()), qsizetype(row.size()));
         r.append(QByteArray((4 - r.size() % 4) % 4, '\0'));
         pixels += r;
@@ -111,25 +111,25 @@ void PngAppend(png_structp png, png_bytep data, png_size_t length)
 
 } // namespace
 
-QByteArray MakePng(const TPngSpec &spec)
+QByteArray MakePng(const TPngFixture &fixture)
 {
     QByteArray out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     png_set_write_fn(png, &out, PngAppend, nullptr);
-    png_set_IHDR(png, info, png_uint_32(spec.width), png_uint_32(spec.height), spec.bitDepth, spec.colorType,
-                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+    png_set_IHDR(png, info, png_uint_32(fixture.width), png_uint_32(fixture.height), fixture.bitDepth, fixture.colorType,
+                 fixture.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
     std::vector<png_color> palette;
-    for (std::size_t i = 0; i + 2 < spec.palette.size(); i += 3)
-        palette.push_back({spec.palette[i], spec.palette[i + 1], spec.palette[i + 2]});
+    for (std::size_t i = 0; i + 2 < fixture.palette.size(); i += 3)
+        palette.push_back({fixture.palette[i], fixture.palette[i + 1], fixture.palette[i + 2]});
     if (!palette.empty())
         png_set_PLTE(png, info, palette.data(), int(palette.size()));
-    if (!spec.trns.empty())
-        png_set_tRNS(png, info, spec.trns.data(), int(spec.trns.size()), nullptr);
+    if (!fixture.trns.empty())
+        png_set_tRNS(png, info, fixture.trns.data(), int(fixture.trns.size()), nullptr);
     png_write_info(png, info);
     std::vector<png_bytep> rows;
-    for (const auto &row : spec.rows)
+    for (const auto &row : fixture.rows)
         rows.push_back(const_cast<png_bytep>(row.data()));
     png_write_image(png, rows.data());
     png_write_end(png, info);
@@ -147,35 +147,35 @@ int GifAppend(GifFileType *gif, const GifByteType *data, int length)
 
 } // namespace
 
-QByteArray MakeGif(const TGifSpec &spec)
+QByteArray MakeGif(const TGifFixture &fixture)
 {
     QByteArray out;
     int error = 0;
     GifFileType *gif = EGifOpen(&out, GifAppend, &error);
     std::vector<GifColorType> colors;
-    for (const TColor32 c : spec.colors)
+    for (const TColor32 c : fixture.colors)
         colors.push_back({GifByteType(RedComponent(c)), GifByteType(GreenComponent(c)), GifByteType(BlueComponent(c))});
     ColorMapObject *map = GifMakeMapObject(int(colors.size()), colors.data());
     EGifSetGifVersion(gif, true);
-    EGifPutScreenDesc(gif, spec.screenWidth, spec.screenHeight, 8, 0, map);
-    if (spec.transparent >= 0) {
-        const GifByteType gce[4] = {1, 0, 0, GifByteType(spec.transparent)};
+    EGifPutScreenDesc(gif, fixture.screenWidth, fixture.screenHeight, 8, 0, map);
+    if (fixture.transparent >= 0) {
+        const GifByteType gce[4] = {1, 0, 0, GifByteType(fixture.transparent)};
         EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, gce);
     }
-    EGifPutImageDesc(gif, spec.left, spec.top, spec.width, spec.height, spec.interlaced, nullptr);
+    EGifPutImageDesc(gif, fixture.left, fixture.top, fixture.width, fixture.height, fixture.interlaced, nullptr);
     std::vector<int> order;
-    if (spec.interlaced) {
+    if (fixture.interlaced) {
         const int start[4] = {0, 4, 2, 1}, step[4] = {8, 8, 4, 2};
         for (int pass = 0; pass < 4; ++pass)
-            for (int y = start[pass]; y < spec.height; y += step[pass])
+            for (int y = start[pass]; y < fixture.height; y += step[pass])
                 order.push_back(y);
     } else {
-        for (int y = 0; y < spec.height; ++y)
+        for (int y = 0; y < fixture.height; ++y)
             order.push_back(y);
     }
     for (const int y : order)
-        EGifPutLine(gif, const_cast<GifPixelType *>(spec.pixels.data() + std::size_t(y) * std::size_t(spec.width)),
-                    spec.width);
+        EGifPutLine(gif, const_cast<GifPixelType *>(fixture.pixels.data() + std::size_t(y) * std::size_t(fixture.width)),
+                    fixture.width);
     EGifCloseFile(gif, &error);
     GifFreeMapObject(map);
     return out;

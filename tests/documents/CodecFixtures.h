@@ -23,7 +23,7 @@ TBitmap32 Gradient(int width, int height);
 // extraMasks is not empty, the palette (3 bytes per entry for a core header,
 // else 4) and the rows as given, each padded to 4 bytes. height < 0 means
 // top-down rows.
-struct TBmpSpec {
+struct TBmpFixture {
     int headerSize = 40;
     int width = 0;
     int height = 0;
@@ -35,10 +35,10 @@ struct TBmpSpec {
     std::vector<std::vector<std::uint8_t>> rows; // file order; unpadded
     QByteArray rle;                              // replaces rows for RLE data
 };
-QByteArray MakeBmp(const TBmpSpec &spec);
+QByteArray MakeBmp(const TBmpFixture &fixture);
 
 // A PNG made by libpng from packed rows of the given colour type and depth.
-struct TPngSpec {
+struct TPngFixture {
     int width = 0;
     int height = 0;
     int colorType = 0;
@@ -48,11 +48,11 @@ struct TPngSpec {
     std::vector<std::uint8_t> palette; // r, g, b triples
     std::vector<std::uint8_t> trns;    // alpha per palette entry
 };
-QByteArray MakePng(const TPngSpec &spec);
+QByteArray MakePng(const TPngFixture &fixture);
 
 // A GIF made by giflib: a screen, one frame with its colour table, an
 // optional transparent index.
-struct TGifSpec {
+struct TGifFixture {
     int screenWidth = 0;
     int screenHeight = 0;
     int left = 0, top = 0, width = 0, height = 0;
@@ -61,7 +61,7 @@ struct TGifSpec {
     int transparent = -1;
     std::vector<std::uint8_t> pixels; // frame rows, top first
 };
-QByteArray MakeGif(const TGifSpec &spec);
+QByteArray MakeGif(const TGifFixture &fixture);
 
 // A CMYK JPEG (with libjpeg's Adobe marker) of width x height pixels, all of
 // the given ink values as stored.

@@ -8,19 +8,19 @@
 
 #include <png.h>
 
-using fixtures::TGifSpec;
-using fixtures::TPngSpec;
+using fixtures::TGifFixture;
+using fixtures::TPngFixture;
 
 namespace {
 
-TPngSpec Png(int width, int height, int colorType, int bitDepth = 8)
+TPngFixture Png(int width, int height, int colorType, int bitDepth = 8)
 {
-    TPngSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.colorType = colorType;
-    spec.bitDepth = bitDepth;
-    return spec;
+    TPngFixture fixture;
+    fixture.width = width;
+    fixture.height = height;
+    fixture.colorType = colorType;
+    fixture.bitDepth = bitDepth;
+    return fixture;
 }
 
 TBitmap32 DecodeBytes(const QByteArray &bytes, const char *name)
@@ -37,13 +37,13 @@ TBitmap32 DecodeBytes(const QByteArray &bytes, const char *name)
 
 TEST(PngReader, EveryColourTypeBecomesStraightArgb)
 {
-    TPngSpec rgba = Png(2, 1, PNG_COLOR_TYPE_RGB_ALPHA);
+    TPngFixture rgba = Png(2, 1, PNG_COLOR_TYPE_RGB_ALPHA);
     rgba.rows = {{10, 20, 30, 0, 200, 100, 50, 128}};
     TBitmap32 b = DecodeBytes(fixtures::MakePng(rgba), "rgba.png");
     EXPECT_EQ(b.Pixel(0, 0), Color32(10, 20, 30, 0));
     EXPECT_EQ(b.Pixel(1, 0), Color32(200, 100, 50, 128));
 
-    TPngSpec palette = Png(3, 1, PNG_COLOR_TYPE_PALETTE);
+    TPngFixture palette = Png(3, 1, PNG_COLOR_TYPE_PALETTE);
     palette.palette = {255, 0, 0, 0, 255, 0, 0, 0, 255};
     palette.trns = {0, 77}; // the third entry has no alpha: opaque
     palette.rows = {{0, 1, 2}};
@@ -52,7 +52,7 @@ TEST(PngReader, EveryColourTypeBecomesStraightArgb)
     EXPECT_EQ(b.Pixel(1, 0), Color32(0, 255, 0, 77));
     EXPECT_EQ(b.Pixel(2, 0), Color32(0, 0, 255, 255));
 
-    TPngSpec palette4 = Png(3, 1, PNG_COLOR_TYPE_PALETTE, 4);
+    TPngFixture palette4 = Png(3, 1, PNG_COLOR_TYPE_PALETTE, 4);
     palette4.palette = {1, 2, 3, 4, 5, 6};
     palette4.rows = {{0x10, 0x10}};
     b = DecodeBytes(fixtures::MakePng(palette4), "palette4.png");
@@ -61,19 +61,19 @@ TEST(PngReader, EveryColourTypeBecomesStraightArgb)
     EXPECT_EQ(b.Pixel(2, 0), Color32(4, 5, 6));
 
     // 2-bit grey: 0, 1, 2, 3 widen to 0, 85, 170, 255.
-    TPngSpec grey2 = Png(4, 1, PNG_COLOR_TYPE_GRAY, 2);
+    TPngFixture grey2 = Png(4, 1, PNG_COLOR_TYPE_GRAY, 2);
     grey2.rows = {{0b00011011}};
     b = DecodeBytes(fixtures::MakePng(grey2), "grey2.png");
     EXPECT_EQ(b.Pixel(1, 0), Color32(85, 85, 85));
     EXPECT_EQ(b.Pixel(3, 0), Color32(255, 255, 255));
 
     // 16-bit samples scale to 8 bits with rounding: 0x807F -> 128, 0x1234 -> 18.
-    TPngSpec rgba16 = Png(1, 1, PNG_COLOR_TYPE_RGB_ALPHA, 16);
+    TPngFixture rgba16 = Png(1, 1, PNG_COLOR_TYPE_RGB_ALPHA, 16);
     rgba16.rows = {{0x80, 0x7F, 0x12, 0x34, 0xFF, 0xFF, 0x00, 0x80}};
     b = DecodeBytes(fixtures::MakePng(rgba16), "rgba16.png");
     EXPECT_EQ(b.Pixel(0, 0), Color32(128, 18, 255, 0));
 
-    TPngSpec greyAlpha16 = Png(1, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 16);
+    TPngFixture greyAlpha16 = Png(1, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 16);
     greyAlpha16.rows = {{0x40, 0x00, 0xFF, 0xFF}};
     b = DecodeBytes(fixtures::MakePng(greyAlpha16), "ga16.png");
     EXPECT_EQ(b.Pixel(0, 0), Color32(64, 64, 64, 255));
@@ -81,15 +81,15 @@ TEST(PngReader, EveryColourTypeBecomesStraightArgb)
 
 TEST(PngReader, InterlacedRowsLandInPlace)
 {
-    TPngSpec spec = Png(9, 9, PNG_COLOR_TYPE_RGB);
-    spec.interlaced = true;
+    TPngFixture fixture = Png(9, 9, PNG_COLOR_TYPE_RGB);
+    fixture.interlaced = true;
     for (int y = 0; y < 9; ++y) {
         std::vector<std::uint8_t> row;
         for (int x = 0; x < 9; ++x)
             row.insert(row.end(), {std::uint8_t(x * 20), std::uint8_t(y * 20), 7});
-        spec.rows.push_back(row);
+        fixture.rows.push_back(row);
     }
-    const TBitmap32 b = DecodeBytes(fixtures::MakePng(spec), "interlaced.png");
+    const TBitmap32 b = DecodeBytes(fixtures::MakePng(fixture), "interlaced.png");
     for (int y = 0; y < 9; ++y)
         for (int x = 0; x < 9; ++x)
             ASSERT_EQ(b.Pixel(x, y), Color32(x * 20, y * 20, 7)) << x << "," << y;
@@ -98,9 +98,9 @@ TEST(PngReader, InterlacedRowsLandInPlace)
 TEST(GifReader, FirstFrameOnItsScreenWithTransparency)
 {
     // A 2 x 2 frame at (1, 1) on a 4 x 3 screen; index 2 is transparent.
-    const TGifSpec spec{4, 3, 1, 1, 2, 2, false, {Color32(255, 0, 0), Color32(0, 255, 0), Color32(0, 0, 255), Color32(9, 9, 9)},
+    const TGifFixture fixture{4, 3, 1, 1, 2, 2, false, {Color32(255, 0, 0), Color32(0, 255, 0), Color32(0, 0, 255), Color32(9, 9, 9)},
                         2, {0, 1, 2, 3}};
-    const TBitmap32 b = DecodeBytes(fixtures::MakeGif(spec), "frame.gif");
+    const TBitmap32 b = DecodeBytes(fixtures::MakeGif(fixture), "frame.gif");
     ASSERT_EQ(b.Width(), 4);
     ASSERT_EQ(b.Height(), 3);
     EXPECT_EQ(b.Pixel(1, 1), Color32(255, 0, 0));
