@@ -2,6 +2,7 @@
 // raster, next to the machine's one-pass read-modify-write limit on the
 // same 48 MB.
 
+#include "BenchPhoto.h"
 #include "effects/ApplyEffect.h"
 #include "effects/FilterRecords.h"
 #include "effects/ParallelRows.h"
@@ -9,28 +10,12 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
-#include <random>
 
 namespace {
 
-constexpr int Width = 4000, Height = 3000;
-
-// A photo-like raster: smooth gradients with grain, alpha 255.
-const TBitmap32 &Photo()
-{
-    static const TBitmap32 photo = [] {
-        TBitmap32 b(Width, Height);
-        std::mt19937 gen(1);
-        for (int y = 0; y < Height; ++y)
-            for (int x = 0; x < Width; ++x) {
-                const int grain = int(gen() % 16);
-                b.ScanLine(y)[x] = Color32((x * 255 / Width + grain) & 0xFF, (y * 255 / Height + grain) & 0xFF,
-                                           ((x + y) / 28 + grain) & 0xFF);
-            }
-        return b;
-    }();
-    return photo;
-}
+using bench::Height;
+using bench::Photo;
+using bench::Width;
 
 // The raster the effects run on, kept between runs like the editor's
 // working copies, restored from the photo before each timed call.

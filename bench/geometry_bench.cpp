@@ -2,6 +2,7 @@
 // cores, next to one whole StretchLinear call on one core; and the quarter
 // turn and mirror of the same raster.
 
+#include "BenchPhoto.h"
 #include "geometry/Resize.h"
 #include "geometry/Transform.h"
 
@@ -9,27 +10,12 @@
 
 #include <QRect>
 
-#include <random>
 
 namespace {
 
-constexpr int Width = 4000, Height = 3000;
-
-const TBitmap32 &Photo()
-{
-    static const TBitmap32 photo = [] {
-        TBitmap32 b(Width, Height);
-        std::mt19937 gen(1);
-        for (int y = 0; y < Height; ++y)
-            for (int x = 0; x < Width; ++x) {
-                const int grain = int(gen() % 16);
-                b.ScanLine(y)[x] = Color32((x * 255 / Width + grain) & 0xFF, (y * 255 / Height + grain) & 0xFF,
-                                           ((x + y) / 28 + grain) & 0xFF);
-            }
-        return b;
-    }();
-    return photo;
-}
+using bench::Height;
+using bench::Photo;
+using bench::Width;
 
 void ResizeHalf(benchmark::State &state)
 {

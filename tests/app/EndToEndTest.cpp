@@ -7,32 +7,13 @@
 #include "documents/ImageCodecs.h"
 #include "documents/PhotoStrip.h"
 #include "platform/Slider.h"
+#include "support/ScenePhoto.h"
 #include "support/UiTestSupport.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 namespace {
-
-// A made-up scene with gradients and shapes, saved as a real JPEG.
-void WriteScene(const QString &path, int w, int h, QColor sky)
-{
-    QImage scene(w, h, QImage::Format_ARGB32);
-    QPainter painter(&scene);
-    QLinearGradient gradient(0, 0, w, h);
-    gradient.setColorAt(0, sky);
-    gradient.setColorAt(1, sky.darker(300));
-    painter.fillRect(scene.rect(), gradient);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(QColor(250, 230, 120));
-    painter.drawEllipse(QPointF(w * 0.3, h * 0.35), w / 8.0, w / 8.0);
-    painter.setBrush(QColor(30, 120, 40));
-    painter.drawRect(0, h * 2 / 3, w, h / 3);
-    painter.end();
-    TBitmap32 bitmap;
-    bitmap.Assign(scene);
-    SavePhotoFile(path, bitmap);
-}
 
 bool SamePixels(const TBitmap32 &a, const TBitmap32 &b)
 {
@@ -52,8 +33,8 @@ private Q_SLOTS:
         qputenv("VELLUMI_REGISTRY", dir.filePath("registry.json").toUtf8());
         qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
         const QString other = dir.filePath("park.jpg"), photo = dir.filePath("sea.jpg");
-        WriteScene(other, 240, 180, QColor(200, 120, 60));
-        WriteScene(photo, 320, 200, QColor(80, 150, 230));
+        WriteScenePhoto(other, 240, 180, {QColor(200, 120, 60), QColor(70, 40, 20), QPointF(70, 60), 30, 120, QColor(30, 120, 40)});
+        WriteScenePhoto(photo, 320, 200, {QColor(80, 150, 230), QColor(25, 50, 80), QPointF(96, 70), 40, 133, QColor(30, 120, 40)});
 
         TVL_DM dataModule;
         TVL_Main_Form form(&dataModule);

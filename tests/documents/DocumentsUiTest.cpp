@@ -6,6 +6,7 @@
 #include "documents/ViewZoom.h"
 #include "platform/ImageViewWidget.h"
 #include "platform/Slider.h"
+#include "support/ScenePhoto.h"
 #include "support/UiTestSupport.h"
 
 #include <QtTest>
@@ -408,23 +409,9 @@ private Q_SLOTS:
                                             {QColor(170, 220, 250), QColor(60, 150, 60)}};
         QStringList paths;
         for (int i = 0; i < 3; ++i) {
-            QImage scene(1200, 800, QImage::Format_ARGB32);
-            QPainter painter(&scene);
-            QLinearGradient sky(0, 0, 0, 800);
-            sky.setColorAt(0, skies[i][0]);
-            sky.setColorAt(1, skies[i][1]);
-            painter.fillRect(scene.rect(), sky);
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.setBrush(QColor(255, 240, 180));
-            painter.setPen(Qt::NoPen);
-            painter.drawEllipse(QPointF(300 + 300 * i, 250), 90, 90);
-            painter.setBrush(skies[i][1].darker(150));
-            painter.drawRect(0, 560, 1200, 240);
-            painter.end();
-            TBitmap32 bitmap;
-            bitmap.Assign(scene);
             paths << FDir.filePath(names[i]);
-            SavePhotoFile(paths.last(), bitmap);
+            WriteScenePhoto(paths.last(), 1200, 800,
+                            {skies[i][0], skies[i][1], QPointF(300 + 300 * i, 250), 90, 560, skies[i][1].darker(150)});
         }
         FForm->resize(1100, 720);
         Docs().ImageOpen(false, true, paths);

@@ -12,6 +12,7 @@
 #include "effects/ui/FilterPanel.h"
 #include "history/ui/HistoryCommands.h"
 #include "platform/Slider.h"
+#include "support/ScenePhoto.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -359,23 +360,9 @@ private Q_SLOTS:
         const QString folder = qEnvironmentVariable("VELLUMI_SCREENSHOT_DIR");
         if (folder.isEmpty())
             QSKIP("set VELLUMI_SCREENSHOT_DIR to write the documentation screenshots");
-        QImage scene(1200, 800, QImage::Format_ARGB32);
-        QPainter painter(&scene);
-        QLinearGradient sky(0, 0, 0, 800);
-        sky.setColorAt(0, QColor(90, 160, 230));
-        sky.setColorAt(1, QColor(250, 190, 120));
-        painter.fillRect(scene.rect(), sky);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(255, 240, 180));
-        painter.drawEllipse(QPointF(820, 260), 110, 110);
-        painter.setBrush(QColor(40, 90, 60));
-        painter.drawRect(0, 560, 1200, 240);
-        painter.end();
-        TBitmap32 bitmap;
-        bitmap.Assign(scene);
         const QString path = FDir.filePath("valley.jpg");
-        SavePhotoFile(path, bitmap);
+        WriteScenePhoto(path, 1200, 800,
+                        {QColor(90, 160, 230), QColor(250, 190, 120), QPointF(820, 260), 110, 560, QColor(40, 90, 60)});
         FForm->resize(1100, 760);
         FForm->Documents()->ImageOpen(false, true, {path});
         FForm->SetEditMode(iectFilter);

@@ -6,6 +6,7 @@
 #include "geometry/ui/PresetDialog.h"
 #include "geometry/ui/ResizePanel.h"
 #include "platform/Slider.h"
+#include "support/ScenePhoto.h"
 #include "support/UiTestSupport.h"
 
 #include <QtTest>
@@ -387,23 +388,9 @@ private Q_SLOTS:
         const QString folder = qEnvironmentVariable("VELLUMI_SCREENSHOT_DIR");
         if (folder.isEmpty())
             QSKIP("set VELLUMI_SCREENSHOT_DIR to write the documentation screenshot");
-        QImage scene(1200, 800, QImage::Format_ARGB32);
-        QPainter painter(&scene);
-        QLinearGradient sky(0, 0, 0, 800);
-        sky.setColorAt(0, QColor(120, 180, 235));
-        sky.setColorAt(1, QColor(250, 200, 140));
-        painter.fillRect(scene.rect(), sky);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(255, 235, 170));
-        painter.drawEllipse(QPointF(850, 300), 110, 110);
-        painter.setBrush(QColor(60, 110, 70));
-        painter.drawRect(0, 600, 1200, 200);
-        painter.end();
-        TBitmap32 bitmap;
-        bitmap.Assign(scene);
         const QString path = FDir.filePath("hills.jpg");
-        SavePhotoFile(path, bitmap);
+        WriteScenePhoto(path, 1200, 800,
+                        {QColor(120, 180, 235), QColor(250, 200, 140), QPointF(850, 300), 110, 600, QColor(60, 110, 70)});
         FForm->resize(1100, 760);
         Docs().ImageOpen(false, true, {path});
         TResizePanel &p = Panel();
