@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -44,6 +45,36 @@ void SepiaPixels(TColor32 *p, std::size_t n, int t)
     for (std::size_t i = 0; i < n; ++i) {
         const int g = Grey(p[i]);
         p[i] = OpaqueRgb(std::clamp(g + 2 * t, 0, 255), std::clamp(g + t, 0, 255), g);
+    }
+}
+
+// The colour tone on n pixels, eight at a time; the last few go through a
+// padded block so that every pixel takes the same path.
+VELLUMI_VECTOR_CLONES
+void HueShiftPixels(TColor32 *p, std::size_t n, int dh, int ds, int dl)
+{
+    using hsl_vector::Int8;
+    auto block = [&](Int8 pixels) {
+        const hsl_vector::Hsl8 hsl = hsl_vector::RgbToHsl(pixels);
+        auto clampByte = [](Int8 v) { return hsl_vector::Min(hsl_vector::Max(v, Int8{}), Int8{} + 255); };
+        Int8 h = hsl.H + dh;
+        h = h > 255 ? h - 255 : h;
+        h = h < 0 ? h + 255 : h;
+        return hsl_vector::HslToRgb(h, clampByte(hsl.S + ds), clampByte(hsl.L + dl));
+    };
+    constexpr std::size_t lanes = sizeof(Int8) / sizeof(int);
+    std::size_t i = 0;
+    for (; i + lanes <= n; i += lanes) {
+        Int8 v;
+        std::memcpy(&v, p + i, sizeof v);
+        v = block(v);
+        std::memcpy(p + i, &v, sizeof v);
+    }
+    if (i < n) {
+        Int8 v{};
+        std::memcpy(&v, p + i, (n - i) * sizeof(TColor32));
+        v = block(v);
+        std::memcpy(p + i, &v, (n - i) * sizeof(TColor32));
     }
 }
 
@@ -95,16 +126,12 @@ void FilterChroma(TBitmap32 &bitmap, int amount)
 
 void FilterHueShift(TBitmap32 &bitmap, int hueShift, int saturationShift, int lightnessShift)
 {
-    ForEachPixel(bitmap, [&](TColor32 p) {
-        const THsl hsl = RgbToHsl(p);
-        const int s = ClampByte((long long)hsl.S + saturationShift);
-        const int l = ClampByte((long long)hsl.L + lightnessShift);
-        long long h = (long long)hsl.H + hueShift;
-        if (h > 255)
-            h -= 255;
-        if (h < 0)
-            h += 255;
-        return HslToRgb(h, s, l);
+    // S and L are 0..255, so shifts beyond +-256 clamp alike; a hue shift
+    // beyond +-510 leaves every hue outside 0..255 either way (pixel 0).
+    const int dh = std::clamp(hueShift, -1000, 1000);
+    const int ds = std::clamp(saturationShift, -256, 256), dl = std::clamp(lightnessShift, -256, 256);
+    ForEachRowBand(bitmap.Height(), bitmap.Width(), [&](int y0, int y1) {
+        HueShiftPixels(bitmap.ScanLine(y0), std::size_t(y1 - y0) * bitmap.Width(), dh, ds, dl);
     });
     bitmap.Changed();
 }

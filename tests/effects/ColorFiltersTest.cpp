@@ -9,6 +9,10 @@ namespace {
 
 int Clamp(long long v) { return v < 0 ? 0 : v > 255 ? 255 : int(v); }
 
+struct THsl {
+    int H, S, L;
+};
+
 // The forward model as written, with real divisions.
 THsl PlainRgbToHsl(TColor32 p)
 {
@@ -47,14 +51,38 @@ TColor32 PlainHslToRgb(long long h, int s, int l)
     }
 }
 
+using hsl_vector::Int8;
+
+// The vector model on one value in every lane; all lanes must agree.
+TColor32 HslToRgb(int h, int s, int l)
+{
+    const Int8 v = hsl_vector::HslToRgb(Int8{} + h, Int8{} + s, Int8{} + l);
+    for (int i = 1; i < 8; ++i)
+        EXPECT_EQ(v[i], v[0]);
+    return TColor32(v[0]);
+}
+
+THsl RgbToHsl(TColor32 p)
+{
+    const hsl_vector::Hsl8 hsl = hsl_vector::RgbToHsl(Int8{} + int(p));
+    return {hsl.H[0], hsl.S[0], hsl.L[0]};
+}
+
 } // namespace
 
 TEST(HslModel, BackwardMatchesTheWrittenSectors)
 {
+    // Every (s, l) around the whole hue range, eight lightnesses per call.
     for (int h = -3; h <= 258; ++h)
-        for (int s = 0; s < 256; s += 3)
-            for (int l = 0; l < 256; l += 3)
-                ASSERT_EQ(HslToRgb(h, s, l), PlainHslToRgb(h, s, l)) << h << ' ' << s << ' ' << l;
+        for (int s = 0; s < 256; ++s)
+            for (int l0 = 0; l0 < 256; l0 += 8) {
+                Int8 l;
+                for (int i = 0; i < 8; ++i)
+                    l[i] = l0 + i;
+                const Int8 rgb = hsl_vector::HslToRgb(Int8{} + h, Int8{} + s, l);
+                for (int i = 0; i < 8; ++i)
+                    ASSERT_EQ(TColor32(rgb[i]), PlainHslToRgb(h, s, l0 + i)) << h << ' ' << s << ' ' << l0 + i;
+            }
 }
 
 TEST(ColorFilters, HueShiftMatchesTheWrittenModel)
@@ -77,6 +105,32 @@ TEST(ColorFilters, HueShiftMatchesTheWrittenModel)
     }
 }
 
+TEST(ColorFilters, HueShiftMatchesTheWrittenModelForEveryColour)
+{
+    // All 2^24 colours in one raster (row-band boundaries and the padded
+    // last block included), with shifts from small to far out of range.
+    TBitmap32 in(4096, 4096);
+    for (int c = 0; c < 1 << 24; ++c)
+        in.Bits()[c] = TColor32(c) | TColor32(c % 251) << 24;
+    const struct {
+        int dh, ds, dl;
+    } shifts[] = {{40, 0, 0}, {-300, 77, -61}, {510, -2147483647 - 1, 2147483647}, {-2147483647 - 1, 300, 9}};
+    for (const auto &shift : shifts) {
+        TBitmap32 b = Copy(in);
+        FilterHueShift(b, shift.dh, shift.ds, shift.dl);
+        for (int c = 0; c < 1 << 24; ++c) {
+            const THsl hsl = PlainRgbToHsl(TColor32(c));
+            long long hue = hsl.H + (long long)shift.dh;
+            if (hue > 255)
+                hue -= 255;
+            if (hue < 0)
+                hue += 255;
+            ASSERT_EQ(b.Bits()[c], PlainHslToRgb(hue, Clamp(hsl.S + (long long)shift.ds), Clamp(hsl.L + (long long)shift.dl)))
+                << std::hex << c << std::dec << ' ' << shift.dh << ' ' << shift.ds << ' ' << shift.dl;
+        }
+    }
+}
+
 TEST(ColorFilters, SepiaMatchesTheWrittenRule)
 {
     for (int t : {35, 0, -40, 300, 100000}) {
@@ -91,16 +145,18 @@ TEST(ColorFilters, SepiaMatchesTheWrittenRule)
     }
 }
 
-TEST(HslModel, ForwardMatchesTheWrittenDivisions)
+TEST(HslModel, ForwardMatchesTheWrittenDivisionsForEveryColour)
 {
-    std::mt19937 gen(21);
-    for (int i = 0; i < 1 << 20; ++i) {
-        // Small spreads and the extremes are where the divisions are tight.
-        const int base = int(gen() % 256), spread = int(gen() % (i % 3 ? 4 : 256));
-        auto pick = [&] { return std::clamp(base + int(gen() % (2 * spread + 1)) - spread, 0, 255); };
-        const TColor32 p = Color32(pick(), pick(), pick());
-        const THsl fast = RgbToHsl(p), plain = PlainRgbToHsl(p);
-        ASSERT_TRUE(fast.H == plain.H && fast.S == plain.S && fast.L == plain.L) << std::hex << p;
+    // Eight different colours per call, so each lane sees its own.
+    for (int c = 0; c < 1 << 24; c += 8) {
+        Int8 pixels;
+        for (int i = 0; i < 8; ++i)
+            pixels[i] = int(0xFF000000u | TColor32(c + i));
+        const hsl_vector::Hsl8 fast = hsl_vector::RgbToHsl(pixels);
+        for (int i = 0; i < 8; ++i) {
+            const THsl plain = PlainRgbToHsl(TColor32(c + i));
+            ASSERT_TRUE(fast.H[i] == plain.H && fast.S[i] == plain.S && fast.L[i] == plain.L) << std::hex << c + i;
+        }
     }
 }
 
