@@ -74,6 +74,8 @@ public:
     QStackedWidget *CenterNotebook() const { return FCenter_Notebook; }
     QStackedWidget *PreViewNotebook() const { return FPreView_Notebook; }
     TSlider *ResolutionSlider() const { return FResolution_Slider; }
+    // Status bar panel 0..5.
+    QLabel *StatusPanel(int index) const { return FStatusPanels.value(index); }
     const TCursorTable &Cursors() const { return FCursors; }
     TVL_Opening_Form *OpeningForm() const { return FOpening_Form; }
     TVL_DM *DataModule() const { return FDataModule; }

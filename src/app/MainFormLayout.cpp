@@ -58,7 +58,7 @@ QIcon ToolBarIcon(const QString &prefix)
     return QIcon(QPixmap::fromImage(LoadResourcePicture(QStringLiteral("TB_") + prefix.chopped(1))));
 }
 
-QLabel *StatusPanel(int width)
+QLabel *MakeStatusPanel(int width)
 {
     auto *panel = new QLabel;
     panel->setFixedWidth(width);
@@ -443,11 +443,22 @@ void TVL_Main_Form::BuildStatusBar()
     QStatusBar *bar = statusBar();
     bar->setObjectName("StatusBar1");
     bar->setSizeGripEnabled(true);
+    // The panels keep their widths side by side; a narrow window cuts the
+    // last ones off at its right edge rather than squeezing them together.
+    auto *panels = new QWidget;
+    panels->setObjectName("StatusPanels");
+    panels->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    int left = 0;
     for (int width : {200, 200, 200, 200, 50, 200}) {
-        QLabel *panel = StatusPanel(width);
+        QLabel *panel = MakeStatusPanel(width);
+        panel->setParent(panels);
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(FStatusPanels.size()));
+        panel->setGeometry(left, 0, width, 20);
+        left += width;
         FStatusPanels.append(panel);
-        bar->addWidget(panel);
     }
+    panels->setFixedHeight(20);
+    bar->addWidget(panels, 1);
     FRgbColor_Panel = new QFrame(FStatusPanels[4]);
     FRgbColor_Panel->setObjectName("RgbColor_Panel");
     FRgbColor_Panel->setGeometry(3, 3, 44, 14);

@@ -47,6 +47,30 @@ TViewZoom::TViewZoom(TVL_DM &dataModule, TViewControls controls, QObject *parent
             Refit();
     });
     connect(FControls.PageControl1, &QTabWidget::currentChanged, this, &TViewZoom::PageControl1Change);
+    // Turns, resizes and replays change the photo's size: its text follows.
+    TImgView32 &canvas = FControls.Tran_ImgView->Model();
+    FCanvasListener = canvas.AddChangeListener([this] { ShowCanvasSize(); });
+    FBitmapListener = canvas.Bitmap().AddChangeListener([this] { ShowCanvasSize(); });
+}
+
+TViewZoom::~TViewZoom()
+{
+    TImgView32 &canvas = FControls.Tran_ImgView->Model();
+    canvas.RemoveChangeListener(FCanvasListener);
+    canvas.Bitmap().RemoveChangeListener(FBitmapListener);
+}
+
+QString TViewZoom::ImageSizeText(int width, int height)
+{
+    return TVL_DM::_T(QStringLiteral("이미지 크기")) + QStringLiteral(":%1 x %2").arg(width).arg(height);
+}
+
+void TViewZoom::ShowCanvasSize()
+{
+    if (!SelectedPhoto || SelectedPhoto() < 0 || (Mode && Mode() == iectGif))
+        return;
+    const TBitmap32 &bitmap = FControls.Tran_ImgView->Model().Bitmap();
+    FControls.StatusPanels[1]->setText(ImageSizeText(bitmap.Width(), bitmap.Height()));
 }
 
 TImgViewWidget *TViewZoom::ZoomTarget() const
@@ -182,7 +206,7 @@ void TViewZoom::SetStatusBar(TStatusBarType Atype, const QPoint &AMoustPt, bool 
     const int selected = SelectedPhoto ? SelectedPhoto() : -1;
     if (AInit || (Atype == sbtNorInfo && selected < 0)) {
         panels[0]->clear();
-        panels[1]->setText(TVL_DM::_T(QStringLiteral("이미지 크기")) + QStringLiteral(":0 x 0"));
+        panels[1]->setText(ImageSizeText(0, 0));
         panels[2]->setText(TVL_DM::_T(QStringLiteral("선택된 개체")) + QStringLiteral(":(0)"));
         panels[3]->setText(TVL_DM::_T(QStringLiteral("총 %d 개체")).replace(QStringLiteral("%d"), QStringLiteral("0")));
         FControls.RgbColor_Panel->setPalette(QApplication::palette());
@@ -193,8 +217,7 @@ void TViewZoom::SetStatusBar(TStatusBarType Atype, const QPoint &AMoustPt, bool 
         const QString path = FDataModule.FUndoRedoImgList.GetItem(selected).OriFilePath;
         const TBitmap32 &bitmap = FControls.Tran_ImgView->Model().Bitmap();
         panels[0]->setText(QFileInfo(path).fileName());
-        panels[1]->setText(TVL_DM::_T(QStringLiteral("이미지 크기")) +
-                           QStringLiteral(":%1 x %2").arg(bitmap.Width()).arg(bitmap.Height()));
+        panels[1]->setText(ImageSizeText(bitmap.Width(), bitmap.Height()));
         QString size;
         try {
             size = Get_File_Size1(path, true);

@@ -42,6 +42,7 @@ class TViewZoom : public QObject {
     Q_OBJECT
 public:
     TViewZoom(TVL_DM &dataModule, TViewControls controls, QObject *parent = nullptr);
+    ~TViewZoom() override;
 
     // The current edit mode and the selected photo (-1 for none).
     std::function<TIMGEDITCONTROLTYPE()> Mode;
@@ -70,6 +71,8 @@ private:
     void FitView(TImgViewWidget *view);
     void EnableZoomButtons(bool enabled);
     TImgViewWidget *ZoomTarget() const;
+    static QString ImageSizeText(int width, int height);
+    void ShowCanvasSize();
 
     TVL_DM &FDataModule;
     TViewControls FControls;
@@ -77,4 +80,6 @@ private:
     bool isfittoscreen = false;
     QTimer Minus_Timer;
     QTimer Plus_Timer;
+    int FCanvasListener = 0;
+    int FBitmapListener = 0;
 };

@@ -130,8 +130,8 @@ private Q_SLOTS:
         QCOMPARE(form.PreViewNotebook()->widget(1)->objectName(), QString("GIF_NoteBook"));
 
         QList<int> widths;
-        for (QLabel *panel : form.statusBar()->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly))
-            widths << panel->width();
+        for (int i = 0; i < 6; ++i)
+            widths << form.StatusPanel(i)->width();
         QCOMPARE(widths, QList<int>({200, 200, 200, 200, 50, 200}));
         QVERIFY(form.findChild<QFrame *>("RgbColor_Panel"));
         QCOMPARE(form.findChild<QLabel *>("SliderValue_Panel")->text(), QString("400%"));
@@ -192,7 +192,7 @@ private Q_SLOTS:
         form.MenuAction("Mode_Gif_")->trigger();
         QVERIFY(!fit->isEnabled());
         QVERIFY(!form.ResolutionSlider()->isEnabled());
-        QCOMPARE(form.statusBar()->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)[1]->text(), QString());
+        QCOMPARE(form.StatusPanel(1)->text(), QString());
         form.MenuAction("Mode_Size_")->trigger();
         QVERIFY(fit->isEnabled());
         QVERIFY(form.ResolutionSlider()->isEnabled());

@@ -38,8 +38,8 @@ private:
     QStringList Panels()
     {
         QStringList texts;
-        for (QLabel *panel : FForm->statusBar()->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly))
-            texts << panel->text();
+        for (int i = 0; i < 6; ++i)
+            texts << FForm->StatusPanel(i)->text();
         return texts;
     }
 
@@ -92,6 +92,14 @@ private Q_SLOTS:
         QCOMPARE(texts[3], QString("총 1 개체"));
         QVERIFY(texts[2].startsWith("선택된 개체:1("));
         QVERIFY(FForm->MenuAction("N31")->isEnabled());
+    }
+
+    void sizeTextFollowsTheCanvas()
+    {
+        Docs().ImageOpen(false, true, {FSea});
+        QCOMPARE(Panels()[1], QString("이미지 크기:64 x 48"));
+        FForm->MenuAction("N901")->trigger();
+        QCOMPARE(Panels()[1], QString("이미지 크기:48 x 64"));
     }
 
     void dropOnTheStripTakesOnlyPictureExtensions()

@@ -47,7 +47,7 @@ private:
     QAbstractButton *Button(const char *name) { return FForm->findChild<QAbstractButton *>(QLatin1String(name)); }
     QString SizePanel()
     {
-        return FForm->statusBar()->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)[1]->text();
+        return FForm->StatusPanel(1)->text();
     }
 
     // Opens the photo, logs the records and rebuilds the canvas to the last.
