@@ -8,7 +8,10 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPixmap>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -16,6 +19,12 @@ int main(int argc, char *argv[])
     app.setApplicationName(QStringLiteral("Vellumi"));
     app.setDesktopFileName(QStringLiteral("vellumi"));
     app.setWindowIcon(QIcon(QPixmap::fromImage(LoadResourcePicture(QStringLiteral("VELLUMI")))));
+
+    // The interface is Korean: Qt's own dialogs (open, save, print) follow.
+    QTranslator qtDialogs;
+    if (qtDialogs.load(QLocale(QLocale::Korean), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtDialogs);
 
     TSingleInstance instance;
     if (!instance.Claim())
