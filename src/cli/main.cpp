@@ -1,10 +1,14 @@
 #include "cli/CliCommand.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QTextStream>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 std::vector<TCliCommand> &CliCommands()
 {
@@ -42,6 +46,13 @@ int main(int argc, char *argv[])
     // offscreen platform keeps it free of any display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Outside a desktop session (scripts, cron) there is no runtime folder;
+    // the one Qt would pick is made here, so batch runs print no warning.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray runtime = QDir::tempPath().toLocal8Bit() + "/runtime-" + QByteArray::number(getuid());
+        if (mkdir(runtime.constData(), 0700) == 0 || errno == EEXIST)
+            qputenv("XDG_RUNTIME_DIR", runtime);
+    }
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
