@@ -1,6 +1,7 @@
 // The colour and filter page on the real main window.
 
 #include "app/DataModule.h"
+#include "app/IconStates.h"
 #include "app/MainForm.h"
 #include "app/OpeningForm.h"
 #include "documents/DocumentCommands.h"
@@ -123,6 +124,14 @@ private Q_SLOTS:
             QVERIFY2(!FPanel->findChild<QPushButton *>(name)->isEnabled(), name);
         QVERIFY(FPanel->findChild<QPushButton *>("DryBurush_Button")->isEnabled());
         QCOMPARE(FPanel->findChild<QPushButton *>("Reflect_Button")->text(), QString("반        사"));
+    }
+
+    void advancedDialogsOpenBesideTheFirstGroup()
+    {
+        auto *group = FPanel->findChild<QGroupBox *>("GroupBox21");
+        QVERIFY(group);
+        QCOMPARE(group->title(), QString("보정"));
+        QCOMPARE(SetFilterFormPosition(FForm.get()), group->mapToGlobal(QPoint(group->width(), 0)));
     }
 
     void leavingThePageDropsAnUnsavedPreview()

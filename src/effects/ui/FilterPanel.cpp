@@ -42,7 +42,11 @@ TFilterPanel::TFilterPanel(TVL_DM &dataModule, TFilterPanelHost host, QWidget *p
     setObjectName(QStringLiteral("FilterPanel"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(BuildGroup(T("보정"), 0, 3, true));
+    // The advanced filter dialogs open beside the top-right corner of the
+    // first group.
+    QWidget *correction = BuildGroup(T("보정"), 0, 3, true);
+    correction->setObjectName(QStringLiteral("GroupBox21"));
+    layout->addWidget(correction);
     layout->addWidget(BuildGroup(T("필터"), 4, 11, false));
     auto *reset = new QPushButton(T("초기화"));
     reset->setObjectName(QStringLiteral("Button5"));
