@@ -327,6 +327,10 @@ void TDocumentCommands::QuickSave()
         return;
     const int selected = SelectedPhoto() >= 0 ? SelectedPhoto() : FListLastIndex;
     const QString name = QFileInfo(FDataModule.FUndoRedoImgList.GetItem(selected).OriFilePath).fileName();
+    // A fresh account may have no desktop folder yet; a folder the user
+    // chose is never made up.
+    if (!defaultPathFlag)
+        QDir().mkpath(defaultPath);
     QString written;
     if (!WriteCanvas(defaultPath + QStringLiteral("/Vellumi_") + name, &written))
         return;

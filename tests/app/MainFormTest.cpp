@@ -84,7 +84,9 @@ private Q_SLOTS:
         TVL_Main_Form form(&FDataModule);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.MenuAction("N_Exit")->trigger();
+        // The command ends the application's event loop.
+        QTimer::singleShot(0, form.MenuAction("N_Exit"), &QAction::trigger);
+        QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(!TVL_DM::Reg_E_Read(HKEY_CURRENT_USER, VellumiKey));
         QVERIFY(form.isVisible());
     }
@@ -264,6 +266,26 @@ private Q_SLOTS:
         QCOMPARE(stops.count(), 1);
         QCOMPARE(ups.count(), 1);
         QVERIFY(slider.Value() > 40);
+    }
+
+    void aboutBoxClosesOnAnyClick()
+    {
+        TVL_Main_Form form(&FDataModule);
+        form.show();
+        QSize shown;
+        std::function<void()> clickIt = [&] {
+            QWidget *about = QApplication::activeModalWidget();
+            if (!about || about->objectName() != "VL_About_Form") {
+                QTimer::singleShot(0, clickIt);
+                return;
+            }
+            shown = about->size();
+            QTest::mouseClick(about, Qt::LeftButton, {}, QPoint(10, 10));
+        };
+        QTimer::singleShot(0, clickIt);
+        form.MenuAction("N_About")->trigger();
+        QCOMPARE(shown, QSize(324, 121));
+        QVERIFY(!QApplication::activeModalWidget());
     }
 
     void waitBoxShowsOneBarAtATime()

@@ -258,7 +258,12 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(FDir.filePath("out/b.png")));
         QVERIFY(!QFile::exists(FDir.filePath("out/b.tif")));
 
-        // A folder that cannot be written says so.
+        // The desktop is made when it is missing; a chosen folder is not.
+        FForm->defaultPath = FDir.filePath("desktop");
+        AnswerNextMessage(QMessageBox::Ok);
+        Docs().QuickSave();
+        QVERIFY(QFile::exists(FDir.filePath("desktop/Vellumi_sky.png")));
+        FForm->defaultPathFlag = true;
         FForm->defaultPath = FDir.filePath("no/such/folder");
         AnswerNextMessage(QMessageBox::Ok, &message);
         Docs().QuickSave();
