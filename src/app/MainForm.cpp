@@ -93,7 +93,7 @@ void TVL_Main_Form::ConnectCommands()
                       [this] { return FNowWorkType; },
                       [this] { Set_ImgEditControl_OP(); },
                       [this](TMainManuType state) { SetMainMenu(state); },
-                      [this] { FTran.Changed(); }},
+                      [this] { ResetEditLayers(); }},
         defaultPath, defaultPathFlag, this);
     // Undo, redo, back to the original and the 50 ms poll of their buttons.
     FHistory = new THistoryCommands(
@@ -116,14 +116,14 @@ void TVL_Main_Form::ConnectCommands()
     FZoom->SelectedPhoto = [this] { return FDocuments->SelectedPhoto(); };
     FZoom->SetStatusBar(sbtNorInfo, {}, true);
     // The colour and filter page; its baseline is taken when the filter mode is entered.
-    auto *filterPanel = new TFilterPanel(
+    FFilterPanel = new TFilterPanel(
         *FDataModule,
         TFilterPanelHost{this, FTran, FOpening_Form, FBlockApply, [this] { return FDocuments->SelectedPhoto(); },
                          [this](int photo) { FDocuments->ReloadPhoto(photo); },
                          [this] { Q_EMIT FDocuments->PhotosChanged(); }},
         EditPage(QStringLiteral("EC_Filter")));
-    SetPageEntry(iectFilter, [filterPanel] { filterPanel->ViewBmpToTempBmp(); });
-    SetPageExit(iectFilter, [filterPanel] { filterPanel->DropPreview(); });
+    SetPageEntry(iectFilter, [this] { FFilterPanel->ViewBmpToTempBmp(); });
+    SetPageExit(iectFilter, [this] { FFilterPanel->DropPreview(); });
     // The resize page and the quarter turns and mirrors.
     auto *resizePanel = new TResizePanel(
         *FDataModule,
@@ -134,7 +134,8 @@ void TVL_Main_Form::ConnectCommands()
     new TGeometryCommands(
         *FDataModule,
         TTurnHost{FTran, FBlockApply, [this] { return FNowWorkType; }, [this] { return FDocuments->SelectedPhoto(); },
-                  {}, [this] { FZoom->Refit(); }, [this] { Q_EMIT FDocuments->PhotosChanged(); },
+                  [this] { ResetEditLayers(); }, [this] { FZoom->Refit(); },
+                  [this] { Q_EMIT FDocuments->PhotosChanged(); },
                   {findChild<QToolButton *>("ToolButton49"), findChild<QToolButton *>("ToolButton50"),
                    findChild<QToolButton *>("ToolButton51"), findChild<QToolButton *>("ToolButton52")},
                   {FActions.value("N901"), FActions.value("N902"), FActions.value("N9"), FActions.value("N59")},
@@ -367,6 +368,14 @@ void TVL_Main_Form::SetEditMode(TIMGEDITCONTROLTYPE mode)
         if (mode == iectImgPaste)
             FZoom->Resolution_SliderStopTracking();
     }
+}
+
+void TVL_Main_Form::ResetEditLayers()
+{
+    // An unsaved filter preview is no edit: the photo goes back to its log.
+    if (FFilterPanel)
+        FFilterPanel->DropPreview();
+    FTran.Changed();
 }
 
 void TVL_Main_Form::SetPageEntry(TIMGEDITCONTROLTYPE mode, std::function<void()> entry)

@@ -28,6 +28,7 @@ class TImgViewWidget;
 class TPhotoStrip;
 class TViewZoom;
 class TDocumentCommands;
+class TFilterPanel;
 class THistoryCommands;
 class TVL_DM;
 class TVL_Opening_Form;
@@ -49,6 +50,8 @@ public:
     // The entry of the current mode's page: what each panel does when its
     // mode is entered and after a photo is added.
     void Set_ImgEditControl_OP();
+    // Ends what is pending on the canvas before another command changes it.
+    void ResetEditLayers();
     // A panel registers its page entry for its mode here.
     void SetPageEntry(TIMGEDITCONTROLTYPE mode, std::function<void()> entry);
     // And what it does when its mode is left for another.
@@ -168,6 +171,7 @@ private:
     QWidget *FTran_Panel2 = nullptr;
     TViewZoom *FZoom = nullptr;
     TDocumentCommands *FDocuments = nullptr;
+    TFilterPanel *FFilterPanel = nullptr;
     THistoryCommands *FHistory = nullptr;
     TPhotoStrip *FImgOpen_ListView = nullptr;
     QListWidget *FGifOpen_ListView = nullptr;
