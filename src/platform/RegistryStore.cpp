@@ -45,8 +45,9 @@ QString FindMember(const QJsonObject &object, const QString &name)
     return {};
 }
 
-// A damaged file is kept beside the store under a new name, so that the
-// user's next settings start a fresh file and nothing is lost for good.
+// A damaged or unreadable file is kept beside the store under a new name,
+// so that the user's next settings start a fresh file and nothing is lost
+// for good.
 void SetAside(const QString &path)
 {
     QString aside = path + QStringLiteral(".damaged");
@@ -63,12 +64,14 @@ QJsonObject LoadRoot(const QString &path)
     QFile file(path);
     if (!file.exists())
         return {};
-    if (!file.open(QIODevice::ReadOnly)) {
-        qWarning("Settings file %s cannot be read; defaults apply", qPrintable(path));
+    const bool opened = file.open(QIODevice::ReadOnly);
+    const QByteArray text = opened ? file.readAll() : QByteArray();
+    const bool readable = opened && file.error() == QFileDevice::NoError;
+    file.close();
+    if (!readable) {
+        SetAside(path);
         return {};
     }
-    const QByteArray text = file.readAll();
-    file.close();
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {

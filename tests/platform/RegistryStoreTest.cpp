@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -113,6 +114,18 @@ TEST_F(RegistryStoreTest, CorruptFileIsKeptAsideAndDefaultsApply)
     QFile kept(FPath + ".damaged");
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), QByteArray("{\"keys\": {\"Software\": tru"));
+}
+
+TEST_F(RegistryStoreTest, UnreadableFileIsKeptAsideAndNextSettingsAreWrittenFresh)
+{
+    // Tests run as root, who reads any file: a folder stands in for one
+    // that cannot be opened.
+    ASSERT_TRUE(QDir().mkpath(FPath + "/inside"));
+    EXPECT_EQ(TVL_DM::Reg_I_Read(HKEY_CURRENT_USER, VellumiKey, "Width"), 0);
+    EXPECT_TRUE(QFileInfo(FPath + ".damaged/inside").isDir());
+    EXPECT_FALSE(QFileInfo::exists(FPath));
+    TVL_DM::Reg_I_Write(HKEY_CURRENT_USER, VellumiKey, "Width", 1000);
+    EXPECT_EQ(TVL_DM::Reg_I_Read(HKEY_CURRENT_USER, VellumiKey, "Width"), 1000);
 }
 
 TEST_F(RegistryStoreTest, UnwritableStoreRaisesAndKeepsTheOldFile)
