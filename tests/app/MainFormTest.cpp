@@ -305,6 +305,19 @@ private Q_SLOTS:
         QCOMPARE(wait->ProgressBar1()->value(), 100);
         QCOMPARE(closed.count(), 1);
     }
+
+    void screenshot()
+    {
+        const QString folder = qEnvironmentVariable("VELLUMI_SCREENSHOT_DIR");
+        if (folder.isEmpty())
+            QSKIP("set VELLUMI_SCREENSHOT_DIR to write the documentation screenshot");
+        TVL_Main_Form form(&FDataModule);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::qWait(200);
+        QCOMPARE(form.size(), QSize(931, 604));
+        QVERIFY(form.grab().save(folder + "/screenshot-first-start.png"));
+    }
 };
 
 QTEST_MAIN(MainFormTest)
