@@ -101,7 +101,8 @@ void TVL_Main_Form::ConnectCommands()
         THistoryHost{this, FTran, FTran_ImgView, FZoom, button("Undo_Button"), button("Redo_Button"),
                      button("OriImg_Button"), button("Button1"), FBlockApply, [this] { return FNowWorkType; },
                      [this] { return FDocuments->SelectedPhoto(); },
-                     [this] { Q_EMIT FDocuments->PhotosChanged(); }, FImgOpen_ListView->viewport(), {}},
+                     [this] { Q_EMIT FDocuments->PhotosChanged(); }, FImgOpen_ListView->viewport(),
+                     [this] { ResetEditLayers(); }},
         this);
     connect(button("Undo_Button"), &QAbstractButton::clicked, FHistory, &THistoryCommands::Undo_ButtonClick);
     connect(button("Redo_Button"), &QAbstractButton::clicked, FHistory, &THistoryCommands::Redo_ButtonClick);
@@ -135,7 +136,12 @@ void TVL_Main_Form::ConnectCommands()
         *FDataModule,
         TTurnHost{FTran, FBlockApply, [this] { return FNowWorkType; }, [this] { return FDocuments->SelectedPhoto(); },
                   [this] { ResetEditLayers(); }, [this] { FZoom->Refit(); },
-                  [this] { Q_EMIT FDocuments->PhotosChanged(); },
+                  [this] {
+                      // A turn on the filter page is the new state its previews start from.
+                      if (FNowWorkType == iectFilter)
+                          FFilterPanel->ViewBmpToTempBmp();
+                      Q_EMIT FDocuments->PhotosChanged();
+                  },
                   {findChild<QToolButton *>("ToolButton49"), findChild<QToolButton *>("ToolButton50"),
                    findChild<QToolButton *>("ToolButton51"), findChild<QToolButton *>("ToolButton52")},
                   {FActions.value("N901"), FActions.value("N902"), FActions.value("N9"), FActions.value("N59")},
@@ -314,10 +320,10 @@ void TVL_Main_Form::ShowAbout()
 
 void TVL_Main_Form::RaiseFromAnotherStart()
 {
+    // Only the minimized flag goes: a maximized window comes back maximized.
     if (isMinimized())
-        showNormal();
-    else
-        show();
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
     raise();
     activateWindow();
 }
@@ -348,7 +354,7 @@ void TVL_Main_Form::SetEditMode(TIMGEDITCONTROLTYPE mode)
         FEdit_Notebook->setCurrentWidget(page);
         FEdit_Notebook->setFixedHeight(info.pageHeight);
     }
-    FTran.Changed();
+    ResetEditLayers();
     Set_ImgEditControl_OP();
     if (!gif)
         FZoom->SetStatusBar(sbtNorInfo);

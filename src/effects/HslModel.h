@@ -5,11 +5,6 @@
 
 #include <cstdint>
 
-// The helpers are inlined into the pixel loop and its AVX2 clone, so no
-// call passes a 32-byte vector across the baseline ABI.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wpsabi"
-
 namespace hsl_vector {
 
 using Int8 = int __attribute__((vector_size(32)));
@@ -81,5 +76,3 @@ inline Int8 HslToRgb(Int8 h, Int8 s, Int8 l)
 }
 
 } // namespace hsl_vector
-
-#pragma GCC diagnostic pop

@@ -11,6 +11,7 @@
 #include "effects/ApplyEffect.h"
 #include "effects/FilterRecords.h"
 #include "effects/ui/FilterPanel.h"
+#include "geometry/Transform.h"
 #include "history/ui/HistoryCommands.h"
 #include "platform/Slider.h"
 #include "support/ScenePhoto.h"
@@ -146,6 +147,25 @@ private Q_SLOTS:
         FForm->SetEditMode(iectFilter);
         QVERIFY(Same(FPanel->FilterTempBmp(), FPhoto));
         QVERIFY(Log().isEmpty());
+    }
+
+    void aTurnOnThePageIsWhatTheNextPreviewStartsFrom()
+    {
+        TSlider *brightness = Slider("brightness_Slider");
+        brightness->SetValue(20);
+        FPanel->PreviewFilter(0);
+        FForm->MenuAction("N901")->trigger();
+        TBitmap32 turned;
+        turned.Assign(FPhoto);
+        TransformBitmap(turned, 0);
+        QVERIFY(Same(Shown(), turned));
+        QVERIFY(Same(FPanel->FilterTempBmp(), turned));
+        brightness->SetValue(12);
+        FPanel->PreviewFilter(0);
+        QVERIFY(Same(Shown(), Effect(turned, 28, 12)));
+        Click("Button16");
+        QCOMPARE(Log(), QStringList({"회전 (0)", "필터 (0)|(28)|(Brightness)|(12)|(0)|(0)"}));
+        QVERIFY(Same(Shown(), Effect(turned, 28, 12)));
     }
 
     void blurAtZeroPassesMinusOne()
