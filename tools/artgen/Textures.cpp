@@ -1,17 +1,15 @@
-// Textures: the 17 background-effect overlays (colour with alpha that tints
-// and ages a photo) and the 20 tileable greyscale paper patterns.
+// The 17 background-effect overlays: colour with alpha that tints and ages a
+// photo laid under them.
 
 #include "ArtworkNames.h"
 #include "Generators.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
 constexpr int OldW = 640, OldH = 480;
-constexpr int PaperSide = 512;
 
 double Smooth(double e0, double e1, double x)
 {
@@ -124,93 +122,6 @@ QImage AgeingTexture(int index)
     return out;
 }
 
-struct TPaper {
-    int Base;        // mean grey
-    double Cloud;    // contrast of the soft cloudy noise
-    int CloudCells;  // noise period in cells across the tile
-    int Fibres;
-    double FibreLen;
-    int FibreDark;   // grey difference of a fibre
-    int Kind;        // 0 plain, 1 canvas weave, 2 laid lines, 3 crumpled, 4 corrugated
-    int Speckles;
-};
-
-const TPaper Papers[20] = {
-    {232, 22, 8, 900, 22, 26, 0, 0},   {224, 30, 6, 1400, 16, 30, 0, 0},  {238, 14, 10, 600, 40, 20, 0, 0},
-    {214, 36, 4, 1800, 12, 34, 0, 60}, {228, 18, 16, 2400, 8, 22, 0, 0},  {220, 16, 8, 300, 12, 16, 1, 0},
-    {210, 20, 6, 200, 10, 18, 1, 0},   {230, 12, 8, 400, 20, 16, 2, 0},   {222, 18, 6, 500, 18, 22, 2, 0},
-    {226, 40, 8, 500, 18, 20, 3, 0},   {216, 46, 6, 300, 18, 20, 3, 0},   {230, 30, 12, 400, 14, 18, 3, 0},
-    {220, 26, 8, 1600, 10, 40, 0, 400}, {210, 30, 6, 2000, 10, 46, 0, 700}, {236, 12, 8, 700, 70, 30, 0, 0},
-    {228, 18, 6, 1000, 90, 36, 0, 0},  {224, 44, 32, 300, 10, 14, 0, 0},  {200, 20, 8, 600, 16, 24, 4, 80},
-    {218, 50, 3, 500, 30, 26, 0, 20},  {234, 24, 12, 1200, 30, 28, 0, 40},
-};
-
-// Draws a shape nine times so that what leaves one side of the tile comes in
-// on the other.
-template <typename F> void Wrapped(F draw)
-{
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            draw(QPointF(dx * PaperSide, dy * PaperSide));
-}
-
-QImage PaperTexture(int index)
-{
-    const TPaper &t = Papers[index];
-    const std::uint64_t seed = 5000 + std::uint64_t(index);
-    const TTileNoise cloud(seed, t.CloudCells), fine(seed + 1, 128);
-    QImage out(PaperSide, PaperSide, QImage::Format_ARGB32_Premultiplied);
-    const double cell = double(PaperSide) / t.CloudCells;
-    for (int y = 0; y < PaperSide; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
-        for (int x = 0; x < PaperSide; ++x) {
-            double v = t.Base + t.Cloud * (cloud.Fractal(x / cell, y / cell, 5) - 0.5);
-            v += 10 * (fine.At(x / 4.0, y / 4.0) - 0.5);
-            const double u = 2 * std::numbers::pi * x / PaperSide, w = 2 * std::numbers::pi * y / PaperSide;
-            if (t.Kind == 1)
-                v += 9 * std::sin(u * 96) * std::sin(w * 96) + 5 * std::sin(u * 96 + w * 96);
-            else if (t.Kind == 2)
-                v += 7 * std::pow(std::abs(std::sin(w * 64)), 8) * -1 + 6 * std::pow(std::abs(std::sin(u * 4)), 40) * -1;
-            else if (t.Kind == 3) {
-                const double ridge = std::abs(cloud.Fractal(x / cell * 2, y / cell * 2, 4) - 0.5);
-                v += 40 * (0.12 - std::min(ridge, 0.12));
-            } else if (t.Kind == 4)
-                v += 14 * std::sin(w * 24);
-            const int g = std::clamp(int(std::lround(v)), 0, 255);
-            line[x] = qRgb(g, g, g);
-        }
-    }
-    QPainter p(&out);
-    PrepPainter(p);
-    TRng rng(seed + 2);
-    for (int i = 0; i < t.Fibres; ++i) {
-        const QPointF a(rng.Range(0, PaperSide), rng.Range(0, PaperSide));
-        const double angle = rng.Range(0, std::numbers::pi), len = t.FibreLen * rng.Range(0.4, 1.3);
-        const QPointF d(std::cos(angle) * len, std::sin(angle) * len);
-        const QPointF bend(rng.Range(-0.3, 0.3) * len, rng.Range(-0.3, 0.3) * len);
-        const bool dark = rng.Unit() < 0.6;
-        const int shade = std::clamp(t.Base + (dark ? -t.FibreDark : t.FibreDark / 2), 0, 255);
-        const QPen pen(QColor(shade, shade, shade, rng.Int(70, 170)), rng.Range(0.5, 1.4), Qt::SolidLine, Qt::RoundCap);
-        Wrapped([&](QPointF off) {
-            QPainterPath f;
-            f.moveTo(a + off);
-            f.quadTo(a + d * 0.5 + bend + off, a + d + off);
-            p.setPen(pen);
-            p.drawPath(f);
-        });
-    }
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < t.Speckles; ++i) {
-        const QPointF c(rng.Range(0, PaperSide), rng.Range(0, PaperSide));
-        const double r = rng.Range(0.5, 2.0), ry = r * rng.Range(0.6, 1.0);
-        const int shade = std::clamp(t.Base - rng.Int(40, 110), 0, 255);
-        p.setBrush(QColor(shade, shade, shade, rng.Int(120, 220)));
-        Wrapped([&](QPointF off) { p.drawEllipse(c + off, r, ry); });
-    }
-    p.end();
-    return out.convertToFormat(QImage::Format_Grayscale8);
-}
-
 } // namespace
 
 void MakeOldPictureTextures(TArtSink &sink)
@@ -218,11 +129,4 @@ void MakeOldPictureTextures(TArtSink &sink)
     sink.BeginGroup(QStringLiteral("oldpicture"));
     for (int i = 0; i < VellumiArt::OldPictureCount; ++i)
         sink.Beside(QStringLiteral("Image/OldPicture/%1.Png").arg(i + 1), AgeingTexture(i));
-}
-
-void MakePaperTextures(TArtSink &sink)
-{
-    sink.BeginGroup(QStringLiteral("paper"));
-    for (int i = 0; i < VellumiArt::PaperCount; ++i)
-        sink.Beside(QStringLiteral("iMAGE/Paper/%1.png").arg(i + 1), PaperTexture(i));
 }
