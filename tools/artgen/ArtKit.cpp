@@ -209,11 +209,20 @@ static QString FontFamily(const QString &file)
     return QFontDatabase::applicationFontFamilies(id).value(0);
 }
 
+// Registers the regular and the bold file of NanumGothic. Both carry the same
+// family name, so only a font's weight tells Qt which face to use.
+static QString NanumGothic()
+{
+    const QString family = FontFamily(QStringLiteral("NanumGothic.ttf"));
+    FontFamily(QStringLiteral("NanumGothicBold.ttf"));
+    return family;
+}
+
 QPainterPath TextPath(const QString &text, double pixelSize, bool bold)
 {
-    static const QString regular = FontFamily(QStringLiteral("NanumGothic.ttf"));
-    static const QString heavy = FontFamily(QStringLiteral("NanumGothicBold.ttf"));
-    QFont font(bold ? heavy : regular);
+    static const QString family = NanumGothic();
+    QFont font(family);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setPixelSize(int(std::lround(pixelSize)));
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(QFont::NoFontMerging);
