@@ -20,6 +20,13 @@ inline QImage LoadArgb(const QString &path)
 
 inline int AlphaAt(const QImage &picture, int x, int y) { return qAlpha(picture.pixel(x, y)); }
 
+inline bool TransparentCorners(const QImage &picture)
+{
+    const int r = picture.width() - 1, b = picture.height() - 1;
+    return AlphaAt(picture, 0, 0) == 0 && AlphaAt(picture, r, 0) == 0 && AlphaAt(picture, 0, b) == 0 &&
+           AlphaAt(picture, r, b) == 0;
+}
+
 // Share of pixels whose alpha is at least the given level.
 inline double OpaqueShare(const QImage &picture, int level = 250)
 {

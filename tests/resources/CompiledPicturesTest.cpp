@@ -8,21 +8,38 @@
 
 namespace {
 
+template <std::size_t N> QStringList NamesOf(const std::array<std::string_view, N> &names)
+{
+    QStringList out;
+    for (std::string_view name : names)
+        out << Q(name);
+    return out;
+}
+
+// No two of the pictures are the same.
+void ExpectDistinct(const QStringList &names)
+{
+    std::vector<QImage> pictures;
+    for (const QString &name : names)
+        pictures.push_back(LoadResourcePicture(name));
+    for (std::size_t a = 0; a < pictures.size(); ++a)
+        for (std::size_t b = a + 1; b < pictures.size(); ++b)
+            EXPECT_NE(pictures[a], pictures[b]) << names[a].toStdString() << " looks like " << names[b].toStdString();
+}
+
 template <std::size_t N> void ExpectIconSet(const std::array<std::string_view, N> &prefixes, int size)
 {
     for (std::string_view prefix : prefixes) {
-        std::vector<QImage> states;
+        QStringList states;
         for (std::string_view state : VellumiArt::IconStates) {
             const QString name = Q(prefix) + Q(state);
             ASSERT_TRUE(HasResourcePicture(name)) << name.toStdString();
-            states.push_back(LoadResourcePicture(name));
-            EXPECT_EQ(states.back().size(), QSize(size, size)) << name.toStdString();
-            EXPECT_GT(OpaqueShare(states.back(), 128), 0.03) << name.toStdString();
+            const QImage picture = LoadResourcePicture(name);
+            EXPECT_EQ(picture.size(), QSize(size, size)) << name.toStdString();
+            EXPECT_GT(OpaqueShare(picture, 128), 0.03) << name.toStdString();
+            states << name;
         }
-        for (std::size_t a = 0; a < states.size(); ++a)
-            for (std::size_t b = a + 1; b < states.size(); ++b)
-                EXPECT_NE(states[a], states[b]) << prefix << VellumiArt::IconStates[a] << " looks like "
-                                                << prefix << VellumiArt::IconStates[b];
+        ExpectDistinct(states);
     }
 }
 
@@ -80,15 +97,17 @@ TEST(CompiledPictures, ThumbnailsPlayerButtonsAndSinglePictures)
         EXPECT_EQ(std::max(thumb.width(), thumb.height()), VellumiArt::StickerThumbSize) << name;
         EXPECT_EQ(AlphaAt(thumb, 0, 0), 0) << name;
     }
-    for (int n = 1; n <= VellumiArt::BalloonCount; ++n)
-        EXPECT_EQ(LoadResourcePicture(QStringLiteral("BALLOON%1").arg(n)).size(),
-                  QSize(VellumiArt::BalloonThumbSize, VellumiArt::BalloonThumbSize));
+    for (int n = 1; n <= VellumiArt::BalloonCount; ++n) {
+        const QImage thumb = LoadResourcePicture(QStringLiteral("BALLOON%1").arg(n));
+        EXPECT_EQ(thumb.size(), QSize(VellumiArt::BalloonThumbSize, VellumiArt::BalloonThumbSize)) << n;
+        EXPECT_TRUE(TransparentCorners(thumb)) << "BALLOON" << n;
+    }
     for (std::string_view name : VellumiArt::PlayerButtons)
         EXPECT_EQ(LoadResourcePicture(Q(name)).width(), VellumiArt::PlayerButtonSize) << name;
-    EXPECT_NE(LoadResourcePicture(QStringLiteral("Play_N")), LoadResourcePicture(QStringLiteral("Play_D")));
-    EXPECT_NE(LoadResourcePicture(QStringLiteral("Stop_N")), LoadResourcePicture(QStringLiteral("Stop_U")));
+    ExpectDistinct(NamesOf(VellumiArt::PlayerButtons));
     for (std::string_view name : VellumiArt::ToolBarIcons)
         EXPECT_EQ(LoadResourcePicture(Q(name)).width(), VellumiArt::ToolBarIconSize) << name;
+    ExpectDistinct(NamesOf(VellumiArt::ToolBarIcons));
     for (const VellumiArt::TFixedPicture &fixed :
          {VellumiArt::EditedMark, VellumiArt::MosaicHint, VellumiArt::AboutPicture, VellumiArt::AppIcon})
         EXPECT_EQ(LoadResourcePicture(Q(fixed.Name)).size(), QSize(fixed.Width, fixed.Height)) << fixed.Name;
