@@ -115,6 +115,7 @@ void TVL_Main_Form::ConnectCommands()
     connect(FActions.value("N63"), &QAction::triggered, FHistory, &THistoryCommands::N63Click);
     FZoom->Mode = [this] { return FNowWorkType; };
     FZoom->SelectedPhoto = [this] { return FDocuments->SelectedPhoto(); };
+    FZoom->ResetEditLayers = [this] { ResetEditLayers(); };
     FZoom->SetStatusBar(sbtNorInfo, {}, true);
     // The colour and filter page; its baseline is taken when the filter mode is entered.
     FFilterPanel = new TFilterPanel(

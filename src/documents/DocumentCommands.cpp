@@ -112,9 +112,9 @@ bool TDocumentCommands::AddPhoto(const QString &path, QString *failure)
     if (FHost.SetMainMenu)
         FHost.SetMainMenu(mmtImg);
     FHost.Canvas.ClearLayers();
-    if (!joinMode && FHost.ResetEditLayers)
-        FHost.ResetEditLayers();
-    FHost.Zoom->PageControl1Change();
+    // Outside the join mode: the view-tab change, which resets the edit layers first.
+    if (!joinMode)
+        FHost.Zoom->PageControl1Change();
     FHost.Zoom->Ori_PNGButtonClick();
     FHost.Canvas.Changed();
     FHost.Before.Changed();
@@ -259,10 +259,9 @@ bool TDocumentCommands::RemoveSelectedPhoto()
     if (FDataModule.FUndoRedoImgList.GetItem(selected).UndoRedoList->Count() > 0) {
         const QMessageBox::StandardButton answer =
             AskYesNoCancel(FHost.Window, T(QStringLiteral("현재 변경된(단일) 파일을 바탕화면에 새로 저장하시겠습니까?")));
-        if (answer == QMessageBox::Cancel)
+        // A save that failed keeps the photo and its edits.
+        if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !QuickSave()))
             return false;
-        if (answer == QMessageBox::Yes)
-            QuickSave();
     }
     FDataModule.FUndoRedoImgList.DeleteItem(selected);
     FThumbnails.removeAt(selected);
@@ -279,6 +278,7 @@ bool TDocumentCommands::RemoveSelectedPhoto()
     } else {
         FHost.Strip->setCurrentRow(FListLastIndex);
         ReloadPhoto(FListLastIndex);
+        FHost.Zoom->Refit();
         FHost.Zoom->SetStatusBar(sbtNorInfo);
         QApplication::processEvents();
     }
@@ -321,10 +321,10 @@ bool TDocumentCommands::WriteCanvas(const QString &requested, QString *written)
     }
 }
 
-void TDocumentCommands::QuickSave()
+bool TDocumentCommands::QuickSave()
 {
     if ((FHost.Mode && FHost.Mode() == iectGif) || FDataModule.FUndoRedoImgList.Count() == 0)
-        return;
+        return false;
     const int selected = SelectedPhoto() >= 0 ? SelectedPhoto() : FListLastIndex;
     const QString name = QFileInfo(FDataModule.FUndoRedoImgList.GetItem(selected).OriFilePath).fileName();
     // A fresh account may have no desktop folder yet; a folder the user
@@ -333,8 +333,9 @@ void TDocumentCommands::QuickSave()
         QDir().mkpath(defaultPath);
     QString written;
     if (!WriteCanvas(defaultPath + QStringLiteral("/Vellumi_") + name, &written))
-        return;
+        return false;
     ShowMessage(FHost.Window, QDir::toNativeSeparators(written) + T(QStringLiteral(" 로 저장되었습니다.")));
+    return true;
 }
 
 void TDocumentCommands::SaveAs()
@@ -390,10 +391,9 @@ bool TDocumentCommands::AskSave()
         const QMessageBox::StandardButton answer = AskYesNoCancel(
             FHost.Window, T(QStringLiteral("현재 변경된(단일) 파일을 %s 에 저장하시겠습니까?"))
                               .replace(QStringLiteral("%s"), QDir::toNativeSeparators(defaultPath)));
-        if (answer == QMessageBox::Cancel)
+        // The window stays open when the save failed: closing would lose the edits.
+        if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !QuickSave()))
             return true;
-        if (answer == QMessageBox::Yes)
-            QuickSave();
     }
     return false;
 }
@@ -406,7 +406,7 @@ void TDocumentCommands::CopyToClipboard()
         FHost.ResetEditLayers();
     TBitmap32 picture;
     FHost.Canvas.RenderViewToBitmap(picture);
-    QApplication::clipboard()->setImage(picture.ToImage());
+    QApplication::clipboard()->setImage(picture.ToOpaqueImage());
 }
 
 void TDocumentCommands::Print()
@@ -432,7 +432,7 @@ void TDocumentCommands::Print()
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(PrintTarget(int(printer.pageRect(QPrinter::DevicePixel).width()), photo.Width(), photo.Height()),
-                      photo.ToImage());
+                      photo.ToOpaqueImage());
     painter.end();
 }
 

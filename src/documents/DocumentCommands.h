@@ -58,14 +58,17 @@ public:
     void ImgOpen_ListViewMouseDown(int row, bool insideItem);
     void SwitchToSelectedPhoto();
     void ReloadPhoto(int AIndex);
-    // "제거": asks for an edited photo; returns false when cancelled.
+    // "제거": asks for an edited photo; returns false when cancelled or when
+    // the save asked for failed.
     bool RemoveSelectedPhoto();
     void RemoveAllPhotos();
 
-    void QuickSave();
+    // False when nothing was written (no photo, the GIF mode, a failed write).
+    bool QuickSave();
     void SaveAs();
     void ChooseDefaultFolder();
-    // The close-time question; true when the user cancels the close.
+    // The close-time question; true when the user cancels the close or the
+    // save asked for failed.
     bool AskSave();
     void CopyToClipboard();
     void Print();

@@ -77,6 +77,18 @@ void TPhotoStrip::AddThumbnail(const QImage &thumbnail)
     addItem(item);
 }
 
+QItemSelectionModel::SelectionFlags TPhotoStrip::selectionCommand(const QModelIndex &index,
+                                                                  const QEvent *event) const
+{
+    // The current photo stays selected: a click on empty space or a Ctrl+click
+    // on the selected photo would leave none, and the commands on the
+    // selected photo would do nothing.
+    const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+    if (!index.isValid() || (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)))
+        return QItemSelectionModel::NoUpdate;
+    return command;
+}
+
 void TPhotoStrip::mousePressEvent(QMouseEvent *event)
 {
     QListWidget::mousePressEvent(event);

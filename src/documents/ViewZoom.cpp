@@ -184,6 +184,8 @@ void TViewZoom::ShowDualView() { FControls.PageControl1->setCurrentIndex(1); }
 
 void TViewZoom::PageControl1Change()
 {
+    if (ResetEditLayers)
+        ResetEditLayers();
     TImgViewWidget *canvas = FControls.Tran_ImgView;
     const bool dual = DualViewShown();
     QWidget *host = dual ? FControls.Tran_Panel1 : FControls.Tran_Panel2;

@@ -47,6 +47,9 @@ public:
     // The current edit mode and the selected photo (-1 for none).
     std::function<TIMGEDITCONTROLTYPE()> Mode;
     std::function<int()> SelectedPhoto;
+    // Ends pending canvas work and drops the selections; the view-tab change
+    // runs it first.
+    std::function<void()> ResetEditLayers;
 
     TSetImgType LastSetImg() const { return FLastSetImg; }
 

@@ -153,6 +153,20 @@ QImage TBitmap32::ImageView()
                   QImage::Format_ARGB32);
 }
 
+QImage TBitmap32::OpaqueImageView()
+{
+    if (Empty())
+        return {};
+    return QImage(reinterpret_cast<uchar *>(FBits), FWidth, FHeight, qsizetype(FWidth) * 4, QImage::Format_RGB32);
+}
+
+QImage TBitmap32::ToOpaqueImage() const
+{
+    // Qt turns ARGB32 into RGB32 in place by setting alpha to 255; the
+    // colours stay as they are.
+    return ToImage().convertToFormat(QImage::Format_RGB32);
+}
+
 void TBitmap32::Clear(TColor32 color) { std::fill_n(FBits, PixelCount(), color); }
 
 void TBitmap32::FillRect(int x1, int y1, int x2, int y2, TColor32 color)

@@ -72,6 +72,11 @@ public:
     // A QImage over this raster's own pixels, for QPainter; valid only while
     // the raster keeps its size and lives.
     QImage ImageView();
+    // Photos are shown and handed on opaque whatever alpha an effect or the
+    // file left (the colour tone leaves 0): the same pixels read as RGB32,
+    // as a view over this raster and as a copy with alpha 255.
+    QImage OpaqueImageView();
+    QImage ToOpaqueImage() const;
 
     TColor32 *ScanLine(int y) { return FBits + std::size_t(y) * std::size_t(FWidth); }
     const TColor32 *ScanLine(int y) const { return FBits + std::size_t(y) * std::size_t(FWidth); }

@@ -106,10 +106,15 @@ void TImgViewWidget::paintEvent(QPaintEvent *event)
     // large photos; the saved picture is composed at image resolution.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRectF target(origin, ScaledSize());
-    const QImage photo = bitmap.ImageView();
+    const QImage photo = bitmap.OpaqueImageView();
     const QRectF visible = target.intersected(QRectF(event->rect()));
     if (!visible.isEmpty()) {
+        // Photos show opaque whatever their alpha (the colour tone leaves 0).
+        // Seen as RGB32 the colours come unchanged, but a plain draw would copy
+        // the alpha bytes into an ARGB backing store; added to the black
+        // background they land with alpha 255.
         const QRectF source((visible.topLeft() - origin) / scale, visible.size() / scale);
+        painter.setCompositionMode(QPainter::CompositionMode_Plus);
         painter.drawImage(visible, photo, source);
     }
     for (int i = 0; i < FModel.LayerCount(); ++i) {

@@ -4,6 +4,7 @@
 #include "documents/ImageCodecs.h"
 #include "documents/PhotoStrip.h"
 #include "documents/ViewZoom.h"
+#include "effects/ui/FilterPanel.h"
 #include "platform/ImageViewWidget.h"
 #include "platform/Slider.h"
 #include "support/ScenePhoto.h"
@@ -20,6 +21,15 @@ void WritePhoto(const QString &path, int w, int h, TColor32 colour)
     TBitmap32 b(w, h);
     b.Clear(colour);
     SavePhotoFile(path, b);
+}
+
+// A photo edited once (its log holds one record, applied).
+void EditOnce(TUndoRedoImgListItem &photo) { photo.LogRecord(QStringLiteral("크기변경 (10,10)")); }
+
+bool ShowsOpaque(const QImage &shot, QPoint at, QColor colour)
+{
+    const QRgb pixel = shot.pixel(at);
+    return qAlpha(pixel) == 255 && QColor(pixel) == colour;
 }
 
 } // namespace
@@ -199,6 +209,62 @@ private Q_SLOTS:
         QCOMPARE(FForm->PhotoStrip()->count(), 2);
     }
 
+    void yesSavesFirstAndAFailedSaveKeepsThePhoto_data()
+    {
+        QTest::addColumn<bool>("closing");
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("removal, saved") << false << true;
+        QTest::newRow("removal, save failed") << false << false;
+        QTest::newRow("close, saved") << true << true;
+        QTest::newRow("close, save failed") << true << false;
+    }
+
+    void yesSavesFirstAndAFailedSaveKeepsThePhoto()
+    {
+        QFETCH(bool, closing);
+        QFETCH(bool, writable);
+        Docs().ImageOpen(false, true, {FSea});
+        EditOnce(Photos().GetItem(0));
+        // A file where the default folder should be: nothing can be written.
+        FForm->defaultPath = FDir.filePath(QString("yes-%1-%2").arg(closing).arg(writable));
+        if (writable)
+            QDir().mkpath(FForm->defaultPath);
+        else
+            QVERIFY(QFile(FForm->defaultPath).open(QIODevice::WriteOnly));
+        QStringList texts;
+        AnswerMessages({QMessageBox::Yes, QMessageBox::Ok}, &texts);
+        const bool done = closing ? FForm->close() : Docs().RemoveSelectedPhoto();
+        QCOMPARE(done, writable);
+        QCOMPARE(texts.size(), 2);
+        QCOMPARE(texts[1].startsWith("파일을 저장하지 못했습니다."), !writable);
+        QCOMPARE(QFile::exists(FForm->defaultPath + "/Vellumi_sea.jpg"), writable);
+        if (closing)
+            QCOMPARE(FForm->isVisible(), !writable);
+        else
+            QCOMPARE(Photos().Count(), writable ? 0 : 1);
+        if (!writable)
+            QCOMPARE(Photos().GetItem(0).UndoRedoList->Count(), 1); // the edit is still there
+    }
+
+    void removalRefitsWhileFitIsInForce()
+    {
+        const QString wide = FDir.filePath("wide-fit.png"), tall = FDir.filePath("tall-fit.png");
+        WritePhoto(wide, 1600, 800, Color32(0, 200, 0));
+        WritePhoto(tall, 600, 1200, Color32(0, 0, 200));
+        Docs().ImageOpen(false, true, {wide, tall});
+        auto *fit = FForm->findChild<QAbstractButton *>("SetImg_PNGButton");
+        fit->click();
+        QCoreApplication::processEvents(); // the scroll bars' going refits too
+        const int tallFit = FForm->ResolutionSlider()->Value();
+        Docs().RemoveSelectedPhoto();
+        QCOMPARE(FForm->Canvas().Bitmap().Width(), 1600);
+        const int afterRemoval = FForm->ResolutionSlider()->Value();
+        QVERIFY(afterRemoval != tallFit);
+        fit->click();
+        QCOMPARE(FForm->ResolutionSlider()->Value(), afterRemoval);
+        QCOMPARE(FForm->Canvas().Scale(), afterRemoval / 400.0);
+    }
+
     void removeAllAsksNothing()
     {
         Docs().ImageOpen(false, true, {FSea, FSky});
@@ -217,6 +283,48 @@ private Q_SLOTS:
         QCOMPARE(FForm->Canvas().Bitmap().Width(), 64);
         QCOMPARE(FDataModule->FOriBitmap.Width(), 64);
         QCOMPARE(Panels()[0], QString("sea.jpg"));
+    }
+
+    void aClickOnEmptyStripSpaceKeepsThePhotoSelected()
+    {
+        Docs().ImageOpen(false, true, {FSea, FSky});
+        TPhotoStrip *strip = FForm->PhotoStrip();
+        const QRect last = strip->visualItemRect(strip->item(1));
+        const QPoint empty(last.right() + 40, last.center().y());
+        QVERIFY(strip->viewport()->rect().contains(empty));
+        QTest::mouseClick(strip->viewport(), Qt::LeftButton, {}, empty);
+        QCOMPARE(Docs().SelectedPhoto(), 1);
+        QTest::mouseClick(strip->viewport(), Qt::LeftButton, Qt::ControlModifier, last.center());
+        QCOMPARE(Docs().SelectedPhoto(), 1);
+        QCOMPARE(Docs().FListLastIndex, 1);
+        QVERIFY(Docs().RemoveSelectedPhoto());
+        QCOMPARE(Photos().Count(), 1);
+    }
+
+    void stripFramesTheSelectedPhotoAndMarksAppliedRecords()
+    {
+        // Three copies of one file: equal thumbnails, so only frame and mark differ.
+        QStringList copies;
+        for (const char *name : {"same-a.jpg", "same-b.jpg", "same-c.jpg"}) {
+            copies << FDir.filePath(name);
+            QFile::copy(FSea, copies.last());
+        }
+        Docs().ImageOpen(false, true, copies);
+        EditOnce(Photos().GetItem(0));
+        EditOnce(Photos().GetItem(1));
+        Photos().GetItem(1).Index = -1; // its record is undone
+        Q_EMIT Docs().PhotosChanged();
+        TPhotoStrip *strip = FForm->PhotoStrip();
+        const QImage shot = strip->viewport()->grab().toImage();
+        auto item = [&](int row) { return strip->visualItemRect(strip->item(row)); };
+        auto markArea = [&](int row) { return shot.copy(QRect(item(row).topLeft() + QPoint(7, 9), QSize(15, 22))); };
+        QVERIFY(markArea(0) != markArea(1));
+        QCOMPARE(markArea(1), markArea(2));
+        const QColor orange(254, 122, 37);
+        auto leftEdge = [&](int row) { return shot.pixelColor(item(row).left() + 5, item(row).center().y()); };
+        QCOMPARE(leftEdge(2), orange);
+        QVERIFY(leftEdge(0) != orange);
+        QVERIFY(leftEdge(1) != orange);
     }
 
     void quickSaveWritesThePrefixedNameAtQuality100()
@@ -270,6 +378,32 @@ private Q_SLOTS:
         QVERIFY2(message.startsWith("파일을 저장하지 못했습니다."), qPrintable(message));
     }
 
+    void saveDialogExtensionFollowsTheFilter()
+    {
+        Docs().ImageOpen(false, true, {FSky});
+        QStringList suffixes;
+        QString message;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto *types = dialog->findChild<QComboBox *>("fileTypeCombo");
+            suffixes << dialog->defaultSuffix();
+            for (Qt::Key key : {Qt::Key_Home, Qt::Key_Down, Qt::Key_Home}) {
+                QTest::keyClick(types, key);
+                suffixes << dialog->defaultSuffix();
+            }
+            dialog->findChild<QLineEdit *>("fileNameEdit")->setText("typed");
+            AnswerNextMessage(QMessageBox::Ok, &message);
+            static_cast<QDialog *>(dialog)->accept(); // QFileDialog::accept, as OK does
+        });
+        Docs().SaveAs();
+        QCOMPARE(suffixes, QStringList({"bmp", "jpg", "png", "jpg"}));
+        QCOMPARE(message, QString("저장이 완료되었습니다."));
+        QFile written(FForm->defaultPath + "/typed.jpg");
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.read(2), QByteArray("\xFF\xD8"));
+    }
+
     void defaultFolderChoiceIsAnnounced()
     {
         const QString folder = FDir.filePath("chosen");
@@ -306,12 +440,42 @@ private Q_SLOTS:
         QCOMPARE(QColor(copied.pixel(5, 5)), QColor(255, 0, 0));
     }
 
+    void photosWithZeroAlphaShowOpaqueAndLeaveOpaque()
+    {
+        // Transparent files and the colour tone's output hold alpha 0.
+        const QString clear = FDir.filePath("clear.png");
+        QImage transparent(20, 20, QImage::Format_ARGB32);
+        transparent.fill(qRgba(255, 0, 0, 0));
+        QVERIFY(transparent.save(clear));
+        Docs().ImageOpen(false, true, {clear});
+        QCOMPARE(FForm->Canvas().Bitmap().Pixel(5, 5), Color32(255, 0, 0, 0));
+        const QColor red(255, 0, 0);
+
+        TImgViewWidget *canvas = FForm->CanvasWidget();
+        const QPoint inside = (canvas->PictureOrigin() + QPointF(5, 5)).toPoint();
+        QVERIFY(ShowsOpaque(canvas->viewport()->grab().toImage(), inside, red));
+        FForm->findChild<QAbstractButton *>("Plus_PNGButton")->click(); // zoomed, too
+        QVERIFY(ShowsOpaque(canvas->viewport()->grab().toImage(), inside, red));
+
+        FForm->MenuAction("N49")->trigger();
+        auto *before = FForm->findChild<TImgViewWidget *>("Ori_ImgView");
+        QVERIFY(ShowsOpaque(before->viewport()->grab().toImage(), before->viewport()->rect().center(), red));
+
+        Docs().CopyToClipboard();
+        const QImage copied = QApplication::clipboard()->image();
+        QVERIFY(!copied.hasAlphaChannel());
+        QVERIFY(ShowsOpaque(copied, QPoint(5, 5), red));
+    }
+
     void printingFitsThePageWidth()
     {
         QCOMPARE(TDocumentCommands::PrintTarget(4800, 2000, 1000), QRect(0, 0, 4800, 2400));
         const QString wide = FDir.filePath("wide.png");
         WritePhoto(wide, 2000, 1000, Color32(200, 0, 0));
         Docs().ImageOpen(false, true, {wide});
+        // As the colour tone leaves it: alpha 0 everywhere; paper gets the photo all the same.
+        TBitmap32 &photo = FForm->Canvas().Bitmap();
+        std::for_each(photo.Bits(), photo.Bits() + photo.PixelCount(), [](TColor32 &pixel) { pixel &= 0x00FFFFFF; });
         const QString pdf = FDir.filePath("print.pdf");
         Docs().ChoosePrinter = [&](QPrinter &printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -399,6 +563,19 @@ private Q_SLOTS:
         FForm->MenuAction("N48")->trigger();
         QVERIFY(minus->isEnabled());
         QCOMPARE(FForm->CanvasWidget()->parentWidget()->objectName(), QString("Tran_Panel2"));
+    }
+
+    void viewTabChangeDropsAnUnsavedFilterPreview()
+    {
+        Docs().ImageOpen(false, true, {FRose});
+        FForm->SetEditMode(iectFilter);
+        auto *panel = FForm->findChild<TFilterPanel *>();
+        panel->findChild<TSlider *>("brightness_Slider")->SetValue(20);
+        panel->PreviewFilter(0);
+        QVERIFY(FForm->Canvas().Bitmap().Pixel(5, 5) != Color32(255, 0, 0));
+        FForm->MenuAction("N49")->trigger();
+        QCOMPARE(FForm->Canvas().Bitmap().Pixel(5, 5), Color32(255, 0, 0));
+        QCOMPARE(Photos().GetItem(0).UndoRedoList->Count(), 0);
     }
 
     void colourUnderThePointer()

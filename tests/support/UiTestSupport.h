@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
@@ -22,18 +23,26 @@ inline void AnswerNextMessage(QMessageBox::StandardButton button, QString *text 
     });
 }
 
-// Answers the next count boxes with OK, collecting their texts.
-inline void AnswerMessagesWithOk(int count, QStringList *texts, QMessageBox *answered = nullptr)
+// Answers the next boxes in turn with the given buttons, collecting their
+// texts. A box answered is skipped until it is gone.
+inline void AnswerMessages(QList<QMessageBox::StandardButton> buttons, QStringList *texts,
+                           QPointer<QMessageBox> answered = nullptr)
 {
-    QTimer::singleShot(0, [count, texts, answered] {
+    QTimer::singleShot(0, [buttons, texts, answered] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || box == answered) {
-            AnswerMessagesWithOk(count, texts, answered);
+            AnswerMessages(buttons, texts, answered);
             return;
         }
         *texts << box->text();
-        box->button(QMessageBox::Ok)->click();
-        if (count > 1)
-            AnswerMessagesWithOk(count - 1, texts, box);
+        box->button(buttons.first())->click();
+        if (buttons.size() > 1)
+            AnswerMessages(buttons.mid(1), texts, box);
     });
+}
+
+// Answers the next count boxes with OK, collecting their texts.
+inline void AnswerMessagesWithOk(int count, QStringList *texts)
+{
+    AnswerMessages(QList<QMessageBox::StandardButton>(count, QMessageBox::Ok), texts);
 }
