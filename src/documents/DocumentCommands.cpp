@@ -207,8 +207,17 @@ void TDocumentCommands::SwitchToSelectedPhoto()
         FDataModule.FOriW = FDataModule.FOriBitmap.Width();
         FDataModule.FOriH = FDataModule.FOriBitmap.Height();
     } catch (const std::exception &error) {
-        // The photo that was current stays on the canvas and selected.
+        // The photo that was current stays on the canvas and selected. A record
+        // that failed after the decode left the other photo half rebuilt, so the
+        // current one is rebuilt again.
         FHost.Strip->setCurrentRow(FListLastIndex);
+        if (FListLastIndex >= 0 && FListLastIndex < FDataModule.FUndoRedoImgList.Count()) {
+            try {
+                SwitchToPhoto(session, FListLastIndex);
+            } catch (const std::exception &) {
+                // It rebuilt before; if even that fails now, the message below stands for both.
+            }
+        }
         ShowError(FHost.Window, T(QStringLiteral("다음 사진을 열 수 없습니다.")) + QStringLiteral("\n\n") +
                                     QString::fromUtf8(error.what()));
     }

@@ -285,6 +285,24 @@ private Q_SLOTS:
         QCOMPARE(Panels()[0], QString("sea.jpg"));
     }
 
+    void aSwitchWhoseRecordFailsKeepsTheCurrentPhoto()
+    {
+        Docs().ImageOpen(false, true, {FSea, FSky});
+        QCOMPARE(Docs().FListLastIndex, 1);
+        // Decodes, then cannot have the raster its record asks for.
+        Photos().GetItem(0).LogRecord(QStringLiteral("크기변경 (200000,200000)"));
+        QString message;
+        AnswerNextMessage(QMessageBox::Ok, &message);
+        TPhotoStrip *strip = FForm->PhotoStrip();
+        QTest::mouseClick(strip->viewport(), Qt::LeftButton, {}, strip->visualItemRect(strip->item(0)).center());
+        QVERIFY(!message.isEmpty());
+        QCOMPARE(Docs().FListLastIndex, 1);
+        QCOMPARE(strip->currentRow(), 1);
+        QCOMPARE(FForm->Canvas().Bitmap().Width(), 30);
+        QCOMPARE(FDataModule->FOriBitmap.Width(), 30);
+        QCOMPARE(Panels()[0], QString("sky.png"));
+    }
+
     void aClickOnEmptyStripSpaceKeepsThePhotoSelected()
     {
         Docs().ImageOpen(false, true, {FSea, FSky});
