@@ -628,10 +628,10 @@ private Q_SLOTS:
         QTest::mouseClick(strip->viewport(), Qt::LeftButton, {}, strip->visualItemRect(strip->item(0)).center());
         FForm->findChild<QAbstractButton *>("SetImg_PNGButton")->click();
         QTest::qWait(200);
-        QVERIFY(FForm->grab().save(folder + "/three-photos.png"));
+        QVERIFY(FForm->grab().save(folder + "/screenshot-three-photos.png"));
         FForm->MenuAction("N49")->trigger();
         QTest::qWait(200);
-        QVERIFY(FForm->grab().save(folder + "/dual-view.png"));
+        QVERIFY(FForm->grab().save(folder + "/screenshot-dual-view.png"));
     }
 };
 
