@@ -1,5 +1,6 @@
 #include "effects/Effects.h"
 
+#include "effects/ByteLanes.h"
 #include "effects/ParallelRows.h"
 #include "effects/PixelMath.h"
 
@@ -7,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <stdexcept>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -37,6 +39,20 @@ void PosterizePixels(TColor32 *p, std::size_t n, int f)
     }
 }
 
+// The contrast rule in 16-bit lanes for amounts of at most 255 either way:
+// |a * (127 - v)| <= 32640 fits, the division truncates as in int.
+VELLUMI_VECTOR_CLONES
+void ContrastLanes(TColor32 *p, std::size_t n, const std::array<int, 4> &amounts)
+{
+    using byte_lanes::I16;
+    const I16 a = I16(byte_lanes::Pattern(amounts));
+    byte_lanes::ForEachBlock(p, n, [&](byte_lanes::U16 u) {
+        const I16 x = I16(u);
+        const I16 y = x - a * (127 - x) / 255;
+        return byte_lanes::U16(y < 0 ? I16{} : y > 255 ? I16{} + 255 : y);
+    });
+}
+
 // The contrast rule on n pixels with one amount per channel; an amount of
 // 0 leaves its channel as it is. |a| <= 32768 keeps a * (127 - v) in int.
 VELLUMI_VECTOR_CLONES
@@ -51,21 +67,45 @@ void ContrastPixels(TColor32 *p, std::size_t n, const std::array<int, 4> &amount
     }
 }
 
+// The mean of count selected channels as the rule writes it, (sum * magic)
+// >> 16 with magic = ceil(65536 / count), is the plain quotient for every sum.
+template <int Count>
+constexpr bool MeanIsQuotient()
+{
+    const int magic = (65536 + Count - 1) / Count;
+    for (int sum = 0; sum <= 255 * Count; ++sum)
+        if ((sum * magic) >> 16 != sum / Count)
+            return false;
+    return true;
+}
+static_assert(MeanIsQuotient<1>() && MeanIsQuotient<2>() && MeanIsQuotient<3>() && MeanIsQuotient<4>());
+
 // Saturation on n pixels: m = the mean of the selected channels, each
-// selected channel (v - m) * f div 255 + m. The mean's division is
-// (sum * magic) >> 16 with magic = ceil(65536 / count), exact for sums up
-// to 1020.
+// selected channel (v - m) * f div 255 + m, which lies between v and m. In
+// 16-bit lanes: |v - m| * f <= 65025 fits unsigned, the sign goes back on
+// after the division.
 VELLUMI_VECTOR_CLONES
 void SaturationPixels(TColor32 *p, std::size_t n, const std::array<int, 4> &on, int count, int f)
 {
-    const int magic = (65536 + count - 1) / count;
-    const int on0 = on[0], on1 = on[1], on2 = on[2], on3 = on[3];
-    for (std::size_t i = 0; i < n; ++i) {
-        const TColor32 v = p[i];
-        const int b = int(v & 0xFF), g = int((v >> 8) & 0xFF), r = int((v >> 16) & 0xFF), a = int(v >> 24);
-        const int m = ((on0 * b + on1 * g + on2 * r + on3 * a) * magic) >> 16;
-        auto channel = [&](int x, int selected) { return TColor32(selected ? (x - m) * f / 255 + m : x); };
-        p[i] = channel(b, on0) | channel(g, on1) << 8 | channel(r, on2) << 16 | channel(a, on3) << 24;
+    using byte_lanes::I16;
+    using byte_lanes::U16;
+    const U16 selected = byte_lanes::Pattern({on[0] ? 0xFFFF : 0, on[1] ? 0xFFFF : 0, on[2] ? 0xFFFF : 0, on[3] ? 0xFFFF : 0});
+    const U16 factor = byte_lanes::Splat(f);
+    auto run = [&](auto countConstant) {
+        constexpr int Count = decltype(countConstant)::value;
+        byte_lanes::ForEachBlock(p, n, [&](U16 x) {
+            const U16 m = byte_lanes::PixelSums(x & selected) / std::uint16_t(Count);
+            const I16 d = I16(x - m);
+            const I16 q = I16(U16(d < 0 ? -d : d) * factor / 255);
+            const U16 y = U16(d < 0 ? -q : q) + m;
+            return (y & selected) | (x & ~selected);
+        });
+    };
+    switch (count) {
+    case 1: run(std::integral_constant<int, 1>{}); break;
+    case 2: run(std::integral_constant<int, 2>{}); break;
+    case 3: run(std::integral_constant<int, 3>{}); break;
+    default: run(std::integral_constant<int, 4>{}); break;
     }
 }
 
@@ -244,8 +284,13 @@ bool TEffects::Contrast(TBitmap32 &Bitmap, const TSelection &ASelection, const T
     std::array<int, 4> amounts{};
     for (int c = 0; c < 4; ++c)
         amounts[c] = ASelection[c] ? AIncrements[c] : 0;
+    const bool small = std::all_of(amounts.begin(), amounts.end(), [](int a) { return a >= -255 && a <= 255; });
     ForEachRowBand(Bitmap.Height(), Bitmap.Width(), [&](int y0, int y1) {
-        ContrastPixels(Bitmap.ScanLine(y0), std::size_t(y1 - y0) * Bitmap.Width(), amounts);
+        const std::size_t n = std::size_t(y1 - y0) * Bitmap.Width();
+        if (small)
+            ContrastLanes(Bitmap.ScanLine(y0), n, amounts);
+        else
+            ContrastPixels(Bitmap.ScanLine(y0), n, amounts);
     });
     return true;
 }

@@ -273,3 +273,52 @@ TEST(Effects, ContrastAndPosterizeMatchTheWrittenRules)
             }
     }
 }
+
+// Every channel value under every amount around the 16-bit lanes' limit of
+// 255 either way, the four channels with different amounts in one call.
+TEST(Effects, ContrastMatchesTheRuleForEveryValueAndAmount)
+{
+    TEffects e;
+    TBitmap32 in(256, 1);
+    for (int v = 0; v < 256; ++v)
+        in.Bits()[v] = Bgra(v, 255 - v, v, (v * 7) & 0xFF);
+    for (int a = -300; a <= 300; ++a) {
+        const TIncrements inc{TIncrement(a), TIncrement(-a), TIncrement(a / 2), TIncrement(a == 300 ? 32767 : 0)};
+        TBitmap32 b = Copy(in);
+        ASSERT_TRUE(e.Contrast(b, AllChannels, inc));
+        for (int i = 0; i < 256; ++i)
+            for (int c = 0; c < 4; ++c) {
+                const int v = Byte(in.Bits()[i], c);
+                ASSERT_EQ(Byte(b.Bits()[i], c), std::clamp(v - inc[c] * (127 - v) / 255, 0, 255))
+                    << "value " << v << " amount " << inc[c];
+            }
+    }
+}
+
+// Every factor and every selection on pixels built from extreme levels,
+// where |v - m| * f is largest and the mean's rounding matters.
+TEST(Effects, SaturationMatchesTheRuleForEveryFactorAndSelection)
+{
+    TEffects e;
+    const TBitmap32 in = BlockyBitmap(61, 7, 17);
+    for (int bits = 1; bits < 16; ++bits) {
+        const TSelection sel{bool(bits & 1), bool(bits & 2), bool(bits & 4), bool(bits & 8)};
+        for (int f = 0; f < 256; ++f) {
+            TBitmap32 b = Copy(in);
+            ASSERT_TRUE(e.Saturation(b, sel, std::uint8_t(f)));
+            for (std::size_t i = 0; i < in.PixelCount(); ++i) {
+                int sum = 0, count = 0;
+                for (int c = 0; c < 4; ++c)
+                    if (sel[c]) {
+                        sum += Byte(in.Bits()[i], c);
+                        ++count;
+                    }
+                const int m = sum / count;
+                for (int c = 0; c < 4; ++c) {
+                    const int v = Byte(in.Bits()[i], c);
+                    ASSERT_EQ(Byte(b.Bits()[i], c), sel[c] ? (v - m) * f / 255 + m : v) << "selection " << bits << " f " << f;
+                }
+            }
+        }
+    }
+}
