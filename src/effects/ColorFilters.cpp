@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -36,6 +37,46 @@ void ChromaPixels(TColor32 *p, std::size_t n, int a)
         const int e = Grey(v);
         auto channel = [&](int c) { return std::clamp(e + a * (c - e) / 255, 0, 255); };
         p[i] = OpaqueRgb(channel(RedComponent(v)), channel(GreenComponent(v)), channel(BlueComponent(v)));
+    }
+}
+
+// Amounts up to this either way (the slider reaches 549) take ChromaLanes,
+// well inside its exact range; larger ones keep the integer rule.
+constexpr int ChromaLaneLimit = 1024;
+
+// The chroma rule on n pixels, eight a block in 32-bit lanes: the grey is
+// sum * 21846 >> 16 (exact for sums below 32768), and (c - e) times a / 255
+// raised by 2^-20, in float, truncates to the quotient of the integer
+// division while that stays below about 4000 (|c - e| <= 170).
+VELLUMI_VECTOR_CLONES
+void ChromaLanes(TColor32 *p, std::size_t n, int a)
+{
+    using U8 = std::uint32_t __attribute__((vector_size(32)));
+    using I8 = std::int32_t __attribute__((vector_size(32)));
+    using F8 = float __attribute__((vector_size(32)));
+    const auto scale = float(a / 255.0 * (1 + 1.0 / (1 << 20)));
+    auto block = [&](U8 v) {
+        const I8 b = I8(v & 255), g = I8((v >> 8) & 255), r = I8((v >> 16) & 255);
+        const I8 e = ((b + g + r) * 21846) >> 16;
+        auto channel = [&](I8 c) {
+            const I8 y = e + __builtin_convertvector(__builtin_convertvector(c - e, F8) * scale, I8);
+            return U8(y < 0 ? I8{} : y > 255 ? I8{} + 255 : y);
+        };
+        return channel(b) | channel(g) << 8 | channel(r) << 16 | 0xFF000000u;
+    };
+    constexpr std::size_t lanes = sizeof(U8) / sizeof(TColor32);
+    std::size_t i = 0;
+    for (; i + lanes <= n; i += lanes) {
+        U8 v;
+        std::memcpy(&v, p + i, sizeof v);
+        v = block(v);
+        std::memcpy(p + i, &v, sizeof v);
+    }
+    if (i < n) {
+        U8 v{};
+        std::memcpy(&v, p + i, (n - i) * sizeof(TColor32));
+        v = block(v);
+        std::memcpy(p + i, &v, (n - i) * sizeof(TColor32));
     }
 }
 
@@ -119,7 +160,11 @@ void FilterChroma(TBitmap32 &bitmap, int amount)
     // and a * (c - e) stays in int.
     const int a = std::clamp(amount, -(1 << 22), 1 << 22);
     ForEachRowBand(bitmap.Height(), bitmap.Width(), [&](int y0, int y1) {
-        ChromaPixels(bitmap.ScanLine(y0), std::size_t(y1 - y0) * bitmap.Width(), a);
+        const std::size_t n = std::size_t(y1 - y0) * bitmap.Width();
+        if (std::abs(a) <= ChromaLaneLimit)
+            ChromaLanes(bitmap.ScanLine(y0), n, a);
+        else
+            ChromaPixels(bitmap.ScanLine(y0), n, a);
     });
     bitmap.Changed();
 }

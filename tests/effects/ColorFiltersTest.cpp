@@ -244,6 +244,32 @@ TEST(ColorFilters, ChromaMatchesTheWrittenRule)
     }
 }
 
+// Every amount up to past the float path's limit of 1024 either way, on
+// pixels whose distances from their grey span -170 to 170; the width
+// leaves a tail that the eight-pixel blocks do not cover.
+TEST(ColorFilters, ChromaMatchesTheRuleForEveryAmountAndDistance)
+{
+    TBitmap32 in(259, 4);
+    for (int x = 0; x < 259; ++x) {
+        const int v = x & 0xFF;
+        in.ScanLine(0)[x] = Color32(v, 0, 0, 7);
+        in.ScanLine(1)[x] = Color32(0, v, 255, 0);
+        in.ScanLine(2)[x] = Color32(255, 255, v, 255);
+        in.ScanLine(3)[x] = Color32(v, 255 - v, (v * 37) & 0xFF, 9);
+    }
+    for (int a = -1100; a <= 1100; ++a) {
+        TBitmap32 b = Copy(in);
+        FilterChroma(b, a);
+        for (std::size_t i = 0; i < in.PixelCount(); ++i) {
+            const TColor32 p = in.Bits()[i];
+            const int e = (RedComponent(p) + GreenComponent(p) + BlueComponent(p)) / 3;
+            auto ch = [&](int c) { return Clamp(e + a * (c - e) / 255); };
+            ASSERT_EQ(b.Bits()[i], Color32(ch(RedComponent(p)), ch(GreenComponent(p)), ch(BlueComponent(p)), 255))
+                << "amount " << a << " pixel " << i;
+        }
+    }
+}
+
 TEST(ColorFilters, SepiaTints)
 {
     const struct {
