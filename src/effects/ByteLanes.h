@@ -3,11 +3,11 @@
 // pixels) per block, with GCC vector types: twice the lanes of 32-bit ints,
 // and divisions by constants compile to high-half multiplications.
 
+#include "effects/PixelBlocks.h"
 #include "platform/Bitmap32.h"
 
 #include <array>
 #include <cstdint>
-#include <cstring>
 
 namespace byte_lanes {
 
@@ -34,26 +34,13 @@ inline U16 PixelSums(U16 x)
     return x + __builtin_shuffle(x, U16{2, 3, 0, 1, 6, 7, 4, 5, 10, 11, 8, 9, 14, 15, 12, 13});
 }
 
-// Runs op on n pixels a block at a time; the last one to three pixels go
-// through a padded block so that every pixel takes the same path. op must
-// leave each lane in 0..255.
+// Runs op on n pixels four at a time, each block widened to 16-bit lanes.
+// op must leave each lane in 0..255.
 template <typename Op>
 inline void ForEachBlock(TColor32 *p, std::size_t n, const Op &op)
 {
-    auto block = [&](Bytes b) { return __builtin_convertvector(op(__builtin_convertvector(b, U16)), Bytes); };
-    std::size_t i = 0;
-    for (; i + 4 <= n; i += 4) {
-        Bytes v;
-        std::memcpy(&v, p + i, sizeof v);
-        v = block(v);
-        std::memcpy(p + i, &v, sizeof v);
-    }
-    if (i < n) {
-        Bytes v{};
-        std::memcpy(&v, p + i, (n - i) * sizeof(TColor32));
-        v = block(v);
-        std::memcpy(p + i, &v, (n - i) * sizeof(TColor32));
-    }
+    ForEachPixelBlock<Bytes>(
+        p, n, [&](Bytes b) { return __builtin_convertvector(op(__builtin_convertvector(b, U16)), Bytes); });
 }
 
 } // namespace byte_lanes

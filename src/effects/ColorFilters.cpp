@@ -2,13 +2,13 @@
 
 #include "effects/HslModel.h"
 #include "effects/ParallelRows.h"
+#include "effects/PixelBlocks.h"
 #include "effects/PixelMath.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -64,20 +64,7 @@ void ChromaLanes(TColor32 *p, std::size_t n, int a)
         };
         return channel(b) | channel(g) << 8 | channel(r) << 16 | 0xFF000000u;
     };
-    constexpr std::size_t lanes = sizeof(U8) / sizeof(TColor32);
-    std::size_t i = 0;
-    for (; i + lanes <= n; i += lanes) {
-        U8 v;
-        std::memcpy(&v, p + i, sizeof v);
-        v = block(v);
-        std::memcpy(p + i, &v, sizeof v);
-    }
-    if (i < n) {
-        U8 v{};
-        std::memcpy(&v, p + i, (n - i) * sizeof(TColor32));
-        v = block(v);
-        std::memcpy(p + i, &v, (n - i) * sizeof(TColor32));
-    }
+    ForEachPixelBlock<U8>(p, n, block);
 }
 
 VELLUMI_VECTOR_CLONES
@@ -89,8 +76,7 @@ void SepiaPixels(TColor32 *p, std::size_t n, int t)
     }
 }
 
-// The colour tone on n pixels, eight at a time; the last few go through a
-// padded block so that every pixel takes the same path.
+// The colour tone on n pixels, eight at a time.
 VELLUMI_VECTOR_CLONES
 void HueShiftPixels(TColor32 *p, std::size_t n, int dh, int ds, int dl)
 {
@@ -103,20 +89,7 @@ void HueShiftPixels(TColor32 *p, std::size_t n, int dh, int ds, int dl)
         h = h < 0 ? h + 255 : h;
         return hsl_vector::HslToRgb(h, clampByte(hsl.S + ds), clampByte(hsl.L + dl));
     };
-    constexpr std::size_t lanes = sizeof(Int8) / sizeof(int);
-    std::size_t i = 0;
-    for (; i + lanes <= n; i += lanes) {
-        Int8 v;
-        std::memcpy(&v, p + i, sizeof v);
-        v = block(v);
-        std::memcpy(p + i, &v, sizeof v);
-    }
-    if (i < n) {
-        Int8 v{};
-        std::memcpy(&v, p + i, (n - i) * sizeof(TColor32));
-        v = block(v);
-        std::memcpy(p + i, &v, (n - i) * sizeof(TColor32));
-    }
+    ForEachPixelBlock<Int8>(p, n, block);
 }
 
 constexpr long double RedWeight = 0.5133333L;
